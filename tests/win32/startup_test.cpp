@@ -1,0 +1,77 @@
+#include "Application.h"
+#include "Forms.h"
+
+#include <gtest/gtest.h>
+
+using namespace yq;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        TApplication& app = Application();
+        app.Title = L"云樵";
+        app.CreateForm<TForm4>();
+        app.CreateForm<TForm1>();
+        app.CreateForm<TForm3>();
+        app.CreateForm<TForm5>();
+    }
+};
+
+TEST_F(StartupTest, FirstCreatedFormIsTheMainWindow) {
+    EXPECT_EQ(Application().MainForm(), Form4);
+    EXPECT_EQ(Form4->Caption(), L"云樵 V2016.08.15");
+    EXPECT_EQ(Form4->Width(), 800);
+    EXPECT_EQ(Form4->Height(), 600);
+}
+
+TEST_F(StartupTest, OtherWindowsHaveTheirCaptionsAndStayHidden) {
+    struct Case {
+        TForm* form;
+        const wchar_t* caption;
+    } cases[] = {{Form1, L"云樵雅集"}, {Form3, L"修改"}, {Form5, L"灯谜批量添加"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.form->Caption(), c.caption);
+        EXPECT_FALSE(c.form->HandleAllocated() && IsWindowVisible(c.form->Handle()));
+    }
+    EXPECT_EQ(Form1->ClientWidth(), 784);
+    EXPECT_EQ(Form1->ClientHeight(), 561);
+}
+
+TEST_F(StartupTest, ClosingAnotherWindowOnlyHidesItAndKeepsItsState) {
+    for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form3), static_cast<TForm*>(Form5)}) {
+        form->Show();
+        HWND before = form->Handle();
+        ASSERT_TRUE(IsWindowVisible(before));
+        form->SetCaption(form->Caption() + L"*");
+        SendMessageW(before, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(IsWindowVisible(before));
+        EXPECT_FALSE(Application().Terminated());
+        form->Show();
+        EXPECT_EQ(form->Handle(), before);
+        wchar_t text[64];
+        GetWindowTextW(before, text, 64);
+        EXPECT_EQ(std::wstring(text), form->Caption());
+        form->Hide();
+    }
+}
+
+TEST_F(StartupTest, SecondaryWindowsAreCentredOnTheMainWindow) {
+    Form4->Show();
+    Form3->Show();
+    RECT main, edit;
+    GetWindowRect(Form4->Handle(), &main);
+    GetWindowRect(Form3->Handle(), &edit);
+    EXPECT_NEAR((main.left + main.right) / 2, (edit.left + edit.right) / 2, 1);
+    EXPECT_NEAR((main.top + main.bottom) / 2, (edit.top + edit.bottom) / 2, 1);
+    Form3->Hide();
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowEndsTheEventLoop) {
+    Form4->Show();
+    SendMessageW(Form4->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Application().Terminated());
+}
+
+} // namespace
