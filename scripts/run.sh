@@ -32,6 +32,8 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine ./yunqiao.exe
 fi
 
+exec 9>"$YQ_CACHE/wine-x11.lock"
+flock 9 # one program session at a time in the shared X prefix
 trap 'yq_xstop' EXIT
 yq_xstart
 wine ./yunqiao.exe &

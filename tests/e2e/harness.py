@@ -5,6 +5,7 @@ test may change or remove files first), starts Xvfb and the program, and
 offers window lookup by caption, real input through xdotool and
 screenshots.  Everything it started is ended by PID when the session closes.
 """
+import fcntl
 import os
 import shutil
 import signal
@@ -40,6 +41,10 @@ class Session:
 
     # -- life cycle --------------------------------------------------------
     def __enter__(self):
+        # One program session at a time in the shared X prefix (its
+        # wineserver serves one display at a time).
+        self.lock = open(os.path.join(CACHE, "wine-x11.lock"), "w")
+        fcntl.flock(self.lock, fcntl.LOCK_EX)
         self._start_xvfb()
         exe_path = os.path.join(self.folder, self.exe)
         self.program = subprocess.Popen(["wine", exe_path], cwd=self.cwd, env=self.env,
@@ -60,6 +65,9 @@ class Session:
             self.xvfb.wait(timeout=10)
             self.xvfb = None
         shutil.rmtree(self.folder, ignore_errors=True)
+        if getattr(self, "lock", None):
+            self.lock.close()
+            self.lock = None
 
     def _start_xvfb(self):
         for n in range(160, 260):
