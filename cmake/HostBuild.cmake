@@ -28,6 +28,6 @@ function(yq_fuzzer name)
   set(corpus "${CMAKE_SOURCE_DIR}/fuzz/corpus/${name}")
   set(work "${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus")
   add_test(NAME ${name}
-           COMMAND sh -c "mkdir -p '${work}' && exec $<TARGET_FILE:${name}> -max_total_time=$${YQ_FUZZ_SECONDS:-10} -rss_limit_mb=2048 '${work}' '${corpus}'")
+           COMMAND sh -c "mkdir -p '${work}' && exec $<TARGET_FILE:${name}> -max_total_time=\${YQ_FUZZ_SECONDS:-10} -rss_limit_mb=2048 '${work}' '${corpus}'")
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 900)
 endfunction()
