@@ -27,6 +27,11 @@ add_custom_command(OUTPUT "${YQ_DIST}/yunqiao.exe" "${YQ_DIST}/yqzs.exe"
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:yunqiao> "${YQ_DIST}/yunqiao.exe"
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:yqzs> "${YQ_DIST}/yqzs.exe"
   DEPENDS yunqiao yqzs)
+add_custom_command(OUTPUT "${YQ_DIST}/yqspeak.sh"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${YQ_DIST}"
+  COMMAND ${CMAKE_COMMAND} -E copy "${YQ_SPEECH_SCRIPT}" "${YQ_DIST}/yqspeak.sh"
+  DEPENDS "${YQ_SPEECH_SCRIPT}")
 add_custom_target(dist ALL DEPENDS
   "${YQ_DIST}/yunqiao.exe" "${YQ_DIST}/yqzs.exe" "${YQ_DIST}/sk5.skn"
-  "${YQ_DIST}/sk2.skn" "${YQ_DIST}/dm.txt" "${YQ_DIST}/music.mid")
+  "${YQ_DIST}/sk2.skn" "${YQ_DIST}/dm.txt" "${YQ_DIST}/music.mid"
+  "${YQ_DIST}/yqspeak.sh")
