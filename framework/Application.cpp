@@ -1,10 +1,14 @@
 #include "Application.h"
 
+#include "CustomControl.h"
 #include "Text.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace yq {
+
+YQ_PUBLISHED(TApplication, TComponent) { r.WStr("Title", &TApplication::GetTitle, &TApplication::SetTitle); }
 
 TApplication& Application() {
     static TApplication app;
@@ -15,6 +19,11 @@ TApplication::TApplication() {
     MessageBoxFunc = [](const std::wstring& text, const std::wstring& caption, UINT flags) {
         return ::MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
     };
+}
+
+TApplication::~TApplication() {
+    MarkDestroying();
+    DestroyComponents();
 }
 
 void TApplication::AdoptForm(TForm* form) {
@@ -41,7 +50,40 @@ std::wstring TApplication::ExceptionText(std::exception_ptr error) {
 }
 
 void TApplication::HandleException(std::exception_ptr error) {
-    ShowMessageBox(ExceptionText(error), Title, MB_OK | MB_ICONERROR);
+    try {
+        if (OnException) OnException(this, error);
+        else ShowMessageBox(ExceptionText(error), Title, MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // Showing the error failed too: nothing more can be done here.
+    }
+}
+
+// Tab, Enter, Esc and arrows that the focused control does not want go to
+// its form as dialog keys; so do Alt+letters and the characters a control
+// does not take (mnemonics).
+bool TApplication::IsKeyMsg(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
+    TWinControl* control = nullptr;
+    for (HWND h = msg.hwnd; h && !control; h = GetParent(h)) control = TWinControl::FromHandle(h);
+    TForm* form = control ? control->ParentForm() : nullptr;
+    if (!form) return false;
+    LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    if (msg.message == WM_KEYDOWN) {
+        LRESULT mask = 0;
+        switch (msg.wParam) {
+        case VK_TAB: mask = DLGC_WANTTAB; break;
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
+        case VK_RETURN: case VK_ESCAPE: case VK_EXECUTE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
+        default: return false;
+        }
+        if (code & (mask | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+        return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+    }
+    if (msg.message == WM_CHAR) {
+        if (msg.wParam < 0x20 || (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_HASSETSEL)))
+            return false;
+    }
+    return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {
@@ -51,19 +93,35 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     bool handled = false;
-    if (OnMessage) {
-        try {
-            OnMessage(msg, handled);
-        } catch (...) {
-            HandleException(std::current_exception());
-        }
+    try {
+        if (OnMessage) OnMessage(msg, handled);
+        if (!handled) handled = IsKeyMsg(msg);
+    } catch (...) {
+        HandleException(std::current_exception());
+        handled = true;
     }
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    FreeReleased();
     return true;
 }
+
+void TApplication::FreeLater(TForm* form) {
+    if (std::find(released_.begin(), released_.end(), form) == released_.end()) released_.push_back(form);
+}
+
+void TApplication::FreeReleased() {
+    while (!released_.empty()) {
+        TForm* form = released_.back();
+        released_.pop_back();
+        if (form == mainForm_) mainForm_ = nullptr;
+        delete form;
+    }
+}
+
+void TApplication::Idle() { TControlCanvas::FreeDeviceContexts(); }
 
 void TApplication::ProcessMessages() {
     MSG msg;
@@ -75,7 +133,10 @@ void TApplication::Run() {
     if (mainForm_) mainForm_->Show();
     while (!terminated_) {
         MSG msg;
-        if (!ProcessMessage(msg)) WaitMessage();
+        if (!ProcessMessage(msg)) {
+            Idle();
+            WaitMessage();
+        }
     }
 }
 

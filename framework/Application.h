@@ -1,27 +1,38 @@
 #pragma once
 // TApplication: the title, the forms in creation order (the first is the
-// main form), the event loop with its application-wide message filter, and
-// the one place where exceptions escaping handlers are shown.
+// main form), the event loop with its application-wide message filter, the
+// keyboard's dialog keys, and the one place where exceptions escaping
+// handlers are shown.
 #include "Form.h"
 
 #include <exception>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace yq {
 
 using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
+using TExceptionEvent = std::function<void(TComponent* sender, std::exception_ptr error)>;
 // Shows a message box; tests replace it to answer boxes without a window.
 using TMessageBoxFunc = std::function<int(const std::wstring& text, const std::wstring& caption, UINT flags)>;
 
 class TApplication : public TComponent {
+    YQ_CLASS(TApplication, TComponent)
 public:
     TApplication();
-    const char* ClassName() const override { return "TApplication"; }
+    ~TApplication() override;
 
+    // The caption of every message and error box.
     std::wstring Title;
+    const std::wstring& GetTitle() const { return Title; }
+    void SetTitle(const std::wstring& title) { Title = title; }
+    // Sees, and may rewrite, every message taken from the queue before it is
+    // dispatched; handled = true drops it.
     TMessageEvent OnMessage;
+    // Replaces the error box for exceptions escaping handlers.
+    TExceptionEvent OnException;
     TMessageBoxFunc MessageBoxFunc;
 
     TForm* MainForm() const { return mainForm_; }
@@ -39,16 +50,24 @@ public:
     // Text of an exception as shown in the error box.
     static std::wstring ExceptionText(std::exception_ptr error);
 
+    // Takes one message from the queue and handles it; false when none.
     bool ProcessMessage(MSG& msg);
     void ProcessMessages();
     void Run();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Forms that asked to be freed (TForm::Release) go after the current
+    // message.
+    void FreeLater(TForm* form);
 
 private:
     void AdoptForm(TForm* form);
+    bool IsKeyMsg(MSG& msg);
+    void Idle();
+    void FreeReleased();
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::vector<TForm*> released_;
 };
 
 TApplication& Application();

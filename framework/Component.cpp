@@ -1,14 +1,22 @@
 #include "Component.h"
 
+#include "Text.h"
+
 #include <algorithm>
 
 namespace yq {
+
+YQ_PUBLISHED(TComponent, TPersistent) {
+    r.WStr("Name", &TComponent::WideName);
+    r.Int("Tag", &TComponent::GetTag, &TComponent::SetTag);
+}
 
 TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
+    MarkDestroying();
     // Tell everyone who asked; they may unregister while we iterate.
     while (!freeNotifies_.empty()) {
         TComponent* other = freeNotifies_.back();
@@ -17,14 +25,37 @@ TComponent::~TComponent() {
         back.erase(std::remove(back.begin(), back.end(), this), back.end());
         other->Notification(this, TOperation::opRemove);
     }
-    while (!components_.empty()) delete components_.back();
+    DestroyComponents();
     if (owner_) owner_->RemoveComponent(this);
+}
+
+std::wstring TComponent::WideName() const { return Widen(name_); }
+
+void TComponent::DestroyComponents() {
+    MarkDestroying();
+    while (!components_.empty()) {
+        TComponent* c = components_.back();
+        c->MarkDestroying();
+        delete c;
+    }
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
     for (TComponent* c : components_)
         if (c->name_ == name) return c;
     return nullptr;
+}
+
+void TComponent::BeginLoading() {
+    state_ |= csLoading;
+    for (TComponent* c : components_) c->BeginLoading();
+}
+
+void TComponent::EndLoading() {
+    for (TComponent* c : std::vector<TComponent*>(components_)) c->EndLoading();
+    if (!Loading()) return;
+    state_ &= ~unsigned(csLoading);
+    Loaded();
 }
 
 void TComponent::FreeNotification(TComponent* other) {
@@ -44,13 +75,14 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == TOperation::opRemove)
-        for (TComponent* c : components_)
+        for (TComponent* c : std::vector<TComponent*>(components_))
             if (c != component) c->Notification(component, operation);
 }
 
 void TComponent::InsertComponent(TComponent* c) {
     c->owner_ = this;
     components_.push_back(c);
+    Notification(c, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* c) {

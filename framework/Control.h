@@ -1,82 +1,302 @@
 #pragma once
-// TControl and TWinControl: position, size, visibility and caption of a
-// control; windowed controls own an HWND created on demand.  Every windowed
-// control is served by one window procedure, bound to its object on
-// WM_NCCREATE.  A control's message method (WindowProc) can be replaced and
-// restored; unhandled messages reach DefaultHandler unchanged.
+// TControl and TWinControl.
+//
+// TControl: position and size within the parent's client area, alignment,
+// visibility, enabled state, colour and font (each optionally taken from
+// the parent), cursor, hint, caption, mouse and click events.  A control's
+// messages all pass its message method WindowProc (replace it to see them
+// first, put the saved value back to undo); WndProc hands each to a named
+// handler, the rest to DefaultHandler.  Setters tell the control what
+// changed through CM_* notifications (Messages.h) that derived controls
+// react to by overriding the matching virtual handler.
+//
+// TWinControl: a control with a window, created on demand and served by
+// one window procedure, bound to the object on WM_NCCREATE.  It holds the
+// child controls, aligns them in its client rectangle, routes mouse
+// messages to its windowless children, paints them after itself, keeps the
+// tab order and tells its form which control has the focus.  No C++
+// exception leaves the window procedure: it goes to Application().
+#include "Canvas.h"
 #include "Component.h"
+#include "Messages.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include <windows.h>
-
 namespace yq {
-
-struct TMessage {
-    UINT Msg;
-    WPARAM WParam;
-    LPARAM LParam;
-    LRESULT Result;
-};
 
 using TWndMethod = std::function<void(TMessage&)>;
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftStateBits : unsigned {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
+using TShiftState = unsigned;
+using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
+using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TComponent* sender, wchar_t& key)>;
+
+// Shift state of a mouse message's WParam, and of the keyboard now.
+TShiftState MouseShiftState(WPARAM keys);
+TShiftState KeyboardShiftState();
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// Cursor numbers: negative ones are the system cursors, positive ones are
+// registered by the program in Screen().SetCursors.
+using TCursor = int;
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
+                  crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11,
+                  crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15, crNo = -18, crAppStart = -19,
+                  crHelp = -20, crHandPoint = -21, crSizeAll = -22;
+
+// ControlStyle bits.
+enum TControlStyleBits : unsigned {
+    csAcceptsControls = 1,   // may be a parent
+    csCaptureMouse = 2,      // captures the mouse while a button is held on it
+    csClickEvents = 4,       // a press and release on it is a click
+    csOpaque = 8,            // paints its whole area: no background erase
+    csDoubleClicks = 16,     // its window class asks for double clicks
+    csSetCaption = 32,       // a new name becomes the caption
+    csParentBackground = 64, // shows the parent's background
+};
+
 class TWinControl;
+class TForm;
 
 class TControl : public TComponent {
+    YQ_CLASS(TControl, TComponent)
 public:
     explicit TControl(TComponent* owner = nullptr);
     ~TControl() override;
-    const char* ClassName() const override { return "TControl"; }
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
+    // The form the control lies on (walking up the parents); may be itself.
+    TForm* ParentForm() const;
 
     int Left() const { return left_; }
     int Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    void SetBoundsRect(const RECT& r) { SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+    // The client area in the control's own coordinates.
+    virtual RECT ClientRect() const { return {0, 0, width_, height_}; }
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
+    virtual void SetClientSize(int width, int height);
+    // Screen position of the client area's top-left corner.
+    virtual POINT ClientOrigin() const;
+    POINT ClientToScreen(POINT p) const;
+    POINT ScreenToClient(POINT p) const;
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
-    const std::wstring& Caption() const { return caption_; }
-    virtual void SetCaption(const std::wstring& caption);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and every parent showing.
+    virtual bool Showing() const;
 
-    // The message method; replace it to see messages first, restore the
-    // saved value to undo.
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool parentColor);
+
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    TFont* FontPtr() const { return const_cast<TFont*>(&font_); }
+    void SetFont(const TFont& font) { font_.Assign(font); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool parentFont);
+
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    const std::wstring& Hint() const { return hint_; }
+    void SetHint(const std::wstring& hint) { hint_ = hint; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool show) { showHint_ = show; }
+
+    // The caption (window text of windowed controls); SetCaption sends
+    // WM_SETTEXT and then CM_TEXTCHANGED through the message method.
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& caption);
+    const std::wstring& Text() const { return caption_; }
+    void SetText(const std::wstring& text) { SetCaption(text); }
+
+    unsigned ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+
+    // Windowed: the window's capture; windowless: the parent captures for it.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool capture);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnResize;
+
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+
+    virtual void Invalidate();
+    virtual void Update();
+    void Repaint();
+    void Refresh() { Repaint(); }
+    // Draws the control on `dc` with its top-left corner at (x, y) of the
+    // DC's current coordinates, children included, without the screen.
+    virtual void PaintTo(HDC dc, int x, int y);
+
+    // The click: raises OnClick.  Called for a press and release on the
+    // control; callers (skinners, keys) may call it directly.
+    virtual void Click();
 
 protected:
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
 
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void Resize();
+
+    // Notifications; each default is cheap and most repaint.
+    virtual void CMMouseEnter(TMessage& message);
+    virtual void CMMouseLeave(TMessage& message);
+    virtual void CMEnabledChanged(TMessage& message);
+    virtual void CMVisibleChanged(TMessage& message);
+    virtual void CMTextChanged(TMessage& message);
+    virtual void CMFontChanged(TMessage& message);
+    virtual void CMColorChanged(TMessage& message);
+    virtual void CMParentColorChanged(TMessage& message);
+    virtual void CMParentFontChanged(TMessage& message);
+    virtual void CMSysColorChange(TMessage& message);
+    virtual void CMCursorChanged(TMessage& message);
+    virtual void CMFocusChanged(TMessage& message);
+    virtual void CMDialogKey(TMessage& message);
+    virtual void CMDialogChar(TMessage& message);
+    virtual void CMHitTest(TMessage& message);
+
+    // The parent's alignment must be redone (this control's place or size
+    // changed).
+    void RequestAlign();
+    bool IsWindowed() const { return windowed_; }
+    void SetCaptionField(std::wstring caption) { caption_ = std::move(caption); }
+
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = TAlign::alNone;
     bool visible_ = true;
+    bool enabled_ = true;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    TFont font_;
+    bool parentFont_ = true;
+    TCursor cursor_ = crDefault;
+    std::wstring hint_;
+    bool showHint_ = false;
     std::wstring caption_;
+    bool windowed_ = false;
+
+private:
+    friend class TWinControl;
+    using Handler = void (TControl::*)(TMessage&);
+    static Handler FindHandler(UINT msg);
+    void WMMouseDown(TMessage& m);
+    void WMMouseDblClk(TMessage& m);
+    void WMMouseUp(TMessage& m);
+    void WMMouseMove(TMessage& m);
+    void WMSetText(TMessage& m);
+    void WMCancelMode(TMessage& m);
+    void FontChanged();
+    bool clicked_ = false;
+    bool syncingParentFont_ = false;
 };
 
 class TWinControl : public TControl {
+    YQ_CLASS(TWinControl, TControl)
 public:
     explicit TWinControl(TComponent* owner = nullptr);
     ~TWinControl() override;
-    const char* ClassName() const override { return "TWinControl"; }
 
     HWND Handle();
     bool HandleAllocated() const { return hwnd_ != nullptr; }
+    // The control bound to a window of this program; nullptr for others.
     static TWinControl* FromHandle(HWND hwnd);
 
     int ControlCount() const { return int(controls_.size()); }
     TControl* Controls(int index) const { return controls_.at(size_t(index)); }
+    // The child control under a client point: windowless ones only unless
+    // `windowed`; disabled ones only when `allowDisabled`.
+    TControl* ControlAtPos(POINT p, bool allowDisabled, bool windowed = false) const;
+    // Sends the message to every child until one sets a nonzero Result.
+    void Broadcast(TMessage& message);
 
     void SetBounds(int left, int top, int width, int height) override;
+    RECT ClientRect() const override;
+    POINT ClientOrigin() const override;
     void SetVisible(bool visible) override;
-    void SetCaption(const std::wstring& caption) override;
+    bool Showing() const override;
+    void SetParent(TWinControl* parent) override;
+
+    // Alignment of the children (also run on every size change).
+    void Realign();
+    void DisableAlign() { ++alignDisabled_; }
+    void EnableAlign();
+
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    bool Focused() const;
+    virtual bool CanFocus() const;
+    void SetFocus();
+    // Windowed descendants in tab order (depth first).
+    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // The next control after `current` that can take the focus.
+    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
+    void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+    // Paint through an off-screen bitmap (flicker-free).
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+    bool GetTabStop() const { return tabStop_; }
+
+    void Invalidate() override;
+    void Update() override;
+    void PaintTo(HDC dc, int x, int y) override;
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
 
 protected:
     struct CreateParams {
@@ -84,20 +304,93 @@ protected:
         DWORD exStyle = 0;
         HWND parentWnd = nullptr;
         HMENU menu = nullptr;
+        UINT classStyle = CS_DBLCLKS;
+        // Window class name; empty means the framework class name.
+        std::wstring windowClass;
+        // A system class (L"EDIT", L"BUTTON") to superclass: its window
+        // procedure becomes DefaultHandler's.
+        const wchar_t* superclass = nullptr;
     };
     virtual void CreateParamsFor(CreateParams& params);
     virtual void CreateHandle();
+    // After the window exists (children not yet created): set up the window.
+    virtual void HandleCreated() {}
     void DestroyHandle();
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
+
+    // Area in which children are aligned; starts as the client rectangle.
+    virtual void AdjustClientRect(RECT& rect) const;
+    virtual void AlignControls(RECT& rect);
+
+    // Paints the control's own client area on dc (children come after).
+    virtual void PaintWindow(HDC dc);
+    void PaintHandler(TMessage& message);
+    void PaintControls(HDC dc);
+    // Draws the non-client frame of a window (PaintTo).
+    virtual void PaintNonClient(HDC dc);
+
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    virtual void KeyUp(WORD& key, TShiftState shift);
+    virtual void KeyPress(wchar_t& key);
+
+    void CMEnabledChanged(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
+    void CMColorChanged(TMessage& message) override;
+    void CMSysColorChange(TMessage& message) override;
+    void CMFocusChanged(TMessage& message) override;
+    void CMDialogKey(TMessage& message) override;
+    void CMDialogChar(TMessage& message) override;
+    void CMVisibleChanged(TMessage& message) override;
+
+    // The brush of Color, for WM_ERASEBKGND and child colour messages.
+    TBrush& ColorBrush();
 
 private:
     friend class TControl;
     static LRESULT CALLBACK StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    using Handler = void (TWinControl::*)(TMessage&);
+    static Handler FindHandler(UINT msg);
+    bool RouteMouse(TMessage& m);
+    void SetHover(TControl* control);
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void BoundsFromWindow();
+
+    void WMPaint(TMessage& m);
+    void WMPrintClient(TMessage& m);
+    void WMEraseBkgnd(TMessage& m);
+    void WMWindowPosChanged(TMessage& m);
+    void WMSetCursor(TMessage& m);
+    void WMSetFocus(TMessage& m);
+    void WMKillFocus(TMessage& m);
+    void WMKeyDown(TMessage& m);
+    void WMKeyUp(TMessage& m);
+    void WMChar(TMessage& m);
+    void WMMouseLeave(TMessage& m);
+    void WMSetText(TMessage& m);
+    void WMReflect(TMessage& m);
+    void WMCtlColor(TMessage& m);
+    void WMSysColorChange(TMessage& m);
+    void WMCaptureChanged(TMessage& m);
+    void WMNCDestroy(TMessage& m);
 
     HWND hwnd_ = nullptr;
+    WNDPROC defWndProc_ = nullptr;
+    bool superclassed_ = false;
     std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
+    bool tabStop_ = false;
+    bool doubleBuffered_ = false;
+    int alignDisabled_ = 0;
+    int aligning_ = 0;
+    bool mouseInside_ = false;
+    TControl* hover_ = nullptr;         // windowless child under the mouse
+    TControl* captureControl_ = nullptr; // windowless child holding the mouse
+    TBrush brush_;
 };
 
 } // namespace yq

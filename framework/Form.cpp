@@ -1,26 +1,114 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Screen.h"
 
 namespace yq {
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) { visible_ = false; }
+YQ_PUBLISHED(TForm, TWinControl) {
+    r.Enum("Position", &TForm::GetPosition, &TForm::SetPosition, {"poDesigned", "poDesktopCenter", "poMainFormCenter"});
+    r.Enum("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle,
+           {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
+    r.Int("BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons);
+    r.Int("ModalResult", &TForm::ModalResult, &TForm::SetModalResult);
+}
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    visible_ = false;
+    color_ = clBtnFace;
+    parentFont_ = false;
+    width_ = 320;
+    height_ = 240;
+    Screen().AddForm(this);
+}
+
+TForm::~TForm() {
+    MarkDestroying();
+    if (OnDestroy) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            Application().HandleException(std::current_exception());
+        }
+    }
+    DestroyComponents();
+    Screen().RemoveForm(this);
+}
 
 void TForm::CreateParamsFor(CreateParams& params) {
-    params.style = WS_CAPTION | WS_CLIPCHILDREN;
+    params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    params.exStyle = WS_EX_APPWINDOW;
     switch (BorderStyle) {
-    case TFormBorderStyle::bsSizeable: params.style |= WS_THICKFRAME; break;
-    case TFormBorderStyle::bsSingle: params.style |= WS_BORDER; break;
-    case TFormBorderStyle::bsDialog: params.exStyle |= WS_EX_DLGMODALFRAME; break;
+    case TFormBorderStyle::bsNone: params.style |= WS_POPUP; break;
+    case TFormBorderStyle::bsSingle: params.style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsSizeable: params.style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsDialog:
+        params.style |= WS_CAPTION | WS_POPUP;
+        params.exStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case TFormBorderStyle::bsToolWindow:
+        params.style |= WS_CAPTION;
+        params.exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case TFormBorderStyle::bsSizeToolWin:
+        params.style |= WS_CAPTION | WS_THICKFRAME;
+        params.exStyle |= WS_EX_TOOLWINDOW;
+        break;
     }
-    if (BorderIcons & int(TBorderIcon::biSystemMenu)) {
+    if ((BorderIcons & int(TBorderIcon::biSystemMenu)) && BorderStyle != TFormBorderStyle::bsNone) {
         params.style |= WS_SYSMENU;
-        if (BorderStyle != TFormBorderStyle::bsDialog) {
+        if (BorderStyle != TFormBorderStyle::bsDialog && BorderStyle != TFormBorderStyle::bsToolWindow &&
+            BorderStyle != TFormBorderStyle::bsSizeToolWin) {
             if (BorderIcons & int(TBorderIcon::biMinimize)) params.style |= WS_MINIMIZEBOX;
             if (BorderIcons & int(TBorderIcon::biMaximize)) params.style |= WS_MAXIMIZEBOX;
         }
     }
-    params.exStyle |= WS_EX_APPWINDOW;
+    if (!enabled_) params.style |= WS_DISABLED;
+    // The other forms are owned by the main one (task-bar and z-order as
+    // one program).
+    TForm* main = Application().MainForm();
+    if (main && main != this && main->HandleAllocated()) params.parentWnd = main->Handle();
+}
+
+void TForm::ApplyFrame() {
+    if (!HandleAllocated()) return;
+    CreateParams params;
+    CreateParamsFor(params);
+    HWND h = Handle();
+    DWORD keep = GetWindowLongW(h, GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
+    SetWindowLongW(h, GWL_STYLE, LONG(params.style | keep));
+    SetWindowLongW(h, GWL_EXSTYLE, LONG(params.exStyle));
+    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    if (style == BorderStyle) return;
+    BorderStyle = style;
+    ApplyFrame();
+}
+
+void TForm::SetBorderIcons(int icons) {
+    if (icons == BorderIcons) return;
+    BorderIcons = icons;
+    ApplyFrame();
+}
+
+RECT TForm::ClientRect() const {
+    if (const_cast<TForm*>(this)->HandleAllocated()) return TWinControl::ClientRect();
+    RECT frame{0, 0, 0, 0};
+    CreateParams params;
+    const_cast<TForm*>(this)->CreateParamsFor(params);
+    AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
+    return {0, 0, std::max(0L, width_ - (frame.right - frame.left)), std::max(0L, height_ - (frame.bottom - frame.top))};
+}
+
+POINT TForm::ClientOrigin() const {
+    if (const_cast<TForm*>(this)->HandleAllocated()) return TWinControl::ClientOrigin();
+    RECT frame{0, 0, 0, 0};
+    CreateParams params;
+    const_cast<TForm*>(this)->CreateParamsFor(params);
+    AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
+    return {left_ - frame.left, top_ - frame.top};
 }
 
 void TForm::SetClientSize(int width, int height) {
@@ -29,19 +117,15 @@ void TForm::SetClientSize(int width, int height) {
     CreateParamsFor(params);
     AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
     SetBounds(left_, top_, r.right - r.left, r.bottom - r.top);
+    // The menu bar or a narrow frame may wrap: correct with the real client.
+    if (HandleAllocated()) {
+        RECT c = TWinControl::ClientRect();
+        if (c.right != width || c.bottom != height)
+            SetBounds(left_, top_, width_ + width - c.right, height_ + height - c.bottom);
+    }
 }
 
-int TForm::ClientWidth() {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    return r.right;
-}
-
-int TForm::ClientHeight() {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    return r.bottom;
-}
+bool TForm::Showing() const { return const_cast<TForm*>(this)->HandleAllocated() && visible_; }
 
 void TForm::PlaceForShow() {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -67,28 +151,129 @@ void TForm::Hide() { SetVisible(false); }
 
 void TForm::Close() { Perform(WM_CLOSE); }
 
+void TForm::Release() {
+    if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);
+}
+
+int TForm::ShowModal() {
+    if (modal_ || Showing()) throw std::runtime_error("Cannot make a visible window modal");
+    std::vector<HWND> disabled;
+    for (int i = 0; i < Screen().FormCount(); ++i) {
+        TForm* f = Screen().Forms(i);
+        if (f != this && f->HandleAllocated() && IsWindowEnabled(f->Handle())) {
+            disabled.push_back(f->Handle());
+            EnableWindow(f->Handle(), FALSE);
+        }
+    }
+    modal_ = true;
+    modalResult_ = mrNone;
+    struct Restore {
+        TForm& form;
+        std::vector<HWND>& windows;
+        ~Restore() {
+            form.modal_ = false;
+            for (HWND h : windows)
+                if (IsWindow(h)) EnableWindow(h, TRUE);
+            if (form.HandleAllocated()) form.Hide();
+        }
+    } restore{*this, disabled};
+    Show();
+    TApplication& app = Application();
+    while (modalResult_ == mrNone && !app.Terminated()) {
+        MSG msg;
+        if (!app.ProcessMessage(msg)) WaitMessage();
+        if (!Showing() && modalResult_ == mrNone) modalResult_ = mrCancel;
+    }
+    return modalResult_;
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    if (control && control->ParentForm() != this) throw std::invalid_argument("Invalid active control");
+    activeControl_ = control;
+    if (control && Showing() && control->CanFocus()) control->SetFocus();
+}
+
+void TForm::SetFocusedControl(TWinControl* control) {
+    activeControl_ = control;
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
+
 void TForm::DoCreate() {
     if (OnCreate) OnCreate(this);
 }
 
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+}
+
+// ---- messages ---------------------------------------------------------------
+
 void TForm::WndProc(TMessage& message) {
-    if (message.Msg != WM_CLOSE) {
-        TWinControl::WndProc(message);
-        return;
+    switch (message.Msg) {
+    case WM_CLOSE: WMClose(message); return;
+    case WM_ACTIVATE: WMActivate(message); return;
+    case WM_SHOWWINDOW: WMShowWindow(message); return;
+    case CM_RELEASE: Application().FreeLater(this); return;
+    default: TWinControl::WndProc(message); return;
     }
+}
+
+void TForm::WMClose(TMessage& m) {
     bool isMain = Application().MainForm() == this;
     TCloseAction action = isMain ? TCloseAction::caFree : TCloseAction::caHide;
     if (OnClose) OnClose(this, action);
+    m.Result = 0;
+    if (modal_ && action != TCloseAction::caNone) {
+        if (modalResult_ == mrNone) modalResult_ = mrCancel;
+        return;
+    }
     switch (action) {
     case TCloseAction::caHide: Hide(); break;
     case TCloseAction::caMinimize: ShowWindow(Handle(), SW_MINIMIZE); break;
     case TCloseAction::caFree:
         if (isMain) Application().Terminate();
-        else Hide();
+        else Release();
         break;
     case TCloseAction::caNone: break;
     }
-    message.Result = 0;
+}
+
+void TForm::WMActivate(TMessage& m) {
+    DefaultHandler(m);
+    if (LOWORD(m.WParam) == WA_INACTIVE || HIWORD(m.WParam)) return;
+    // Give the focus back to the control that had it.
+    if (activeControl_ && activeControl_->CanFocus() && activeControl_->HandleAllocated())
+        ::SetFocus(activeControl_->Handle());
+}
+
+void TForm::WMShowWindow(TMessage& m) {
+    DefaultHandler(m);
+    TNotifyEvent& event = m.WParam ? OnShow : OnHide;
+    if (event) event(this);
+}
+
+void TForm::CMDialogKey(TMessage& m) {
+    if (GetKeyState(VK_MENU) >= 0) {
+        switch (m.WParam) {
+        case VK_TAB:
+            if (GetKeyState(VK_CONTROL) >= 0) {
+                SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
+                m.Result = 1;
+                return;
+            }
+            break;
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+            if (activeControl_ && activeControl_->Parent()) {
+                activeControl_->Parent()->SelectNext(activeControl_, m.WParam == VK_RIGHT || m.WParam == VK_DOWN,
+                                                     false);
+                m.Result = 1;
+            }
+            return;
+        default: break;
+        }
+    }
+    TWinControl::CMDialogKey(m);
 }
 
 } // namespace yq
