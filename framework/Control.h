@@ -67,7 +67,7 @@ enum TControlStyleBits : unsigned {
     csClickEvents = 4,       // a press and release on it is a click
     csOpaque = 8,            // paints its whole area: no background erase
     csDoubleClicks = 16,     // its window class asks for double clicks
-    csSetCaption = 32,       // a new name becomes the caption
+    csSetCaption = 32,       // a designer would give it its name as caption
     csParentBackground = 64, // shows the parent's background
 };
 
