@@ -17,12 +17,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 // A row's key: its first eight key bytes as a number (most comparisons end
-// there, without touching the key text), then where the rest lies.
+// there, without touching the key text), then where the rest lies; `pos`,
+// the row's place in the result, keeps equal keys in order.
 struct TKeyedRow {
     std::uint64_t head;
     std::uint32_t restAt;
     std::uint32_t size;
-    std::uint32_t row;
+    std::uint32_t pos;
 };
 
 constexpr size_t kHeadBytes = 8;
@@ -64,29 +65,34 @@ void SortRows(std::vector<std::uint32_t>& rows, const TRiddleTable& table, TSort
     std::string key;
     std::vector<TKeyedRow> keyed;
     keyed.reserve(rows.size());
-    for (std::uint32_t row : rows) {
+    for (std::uint32_t pos = 0; pos < rows.size(); ++pos) {
         key.clear();
-        AppendGbkSortKey(key, table.Text(row, order.field));
+        AppendGbkSortKey(key, table.Text(rows[pos], order.field));
         // Big-endian head, zero-padded: a shorter key sorts first.
         std::uint64_t head = 0;
         for (size_t i = 0; i < kHeadBytes; ++i)
             head = (head << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-        keyed.push_back({head, std::uint32_t(keys.size()), std::uint32_t(key.size()), row});
+        keyed.push_back({head, std::uint32_t(keys.size()), std::uint32_t(key.size()), pos});
         if (key.size() > kHeadBytes) keys.append(key, kHeadBytes);
     }
-    auto less = [&](const TKeyedRow& a, const TKeyedRow& b) {
-        if (a.head != b.head) return a.head < b.head;
+    // Three-way key comparison; equal keys fall back to `pos`, so the sort
+    // needs no stable algorithm (nor its buffer).
+    auto compare = [&](const TKeyedRow& a, const TKeyedRow& b) {
+        if (a.head != b.head) return a.head < b.head ? -1 : 1;
         int c =
             std::memcmp(keys.data() + a.restAt, keys.data() + b.restAt, std::min(RestSize(a), RestSize(b)));
-        return c != 0 ? c < 0 : a.size < b.size;
+        if (c != 0) return c;
+        return a.size == b.size ? 0 : a.size < b.size ? -1 : 1;
     };
-    if (order.descending)
-        std::stable_sort(keyed.begin(), keyed.end(),
-                         [&](const TKeyedRow& a, const TKeyedRow& b) { return less(b, a); });
-    else
-        std::stable_sort(keyed.begin(), keyed.end(), less);
+    const int direction = order.descending ? -1 : 1;
+    std::sort(keyed.begin(), keyed.end(), [&](const TKeyedRow& a, const TKeyedRow& b) {
+        int c = compare(a, b) * direction;
+        return c != 0 ? c < 0 : a.pos < b.pos;
+    });
+    std::vector<std::uint32_t> sorted(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
-        rows[i] = keyed[i].row;
+        sorted[i] = rows[keyed[i].pos];
+    rows = std::move(sorted);
 }
 
 } // namespace yq

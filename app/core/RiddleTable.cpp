@@ -3,8 +3,14 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <unordered_map>
 
 namespace yq {
+
+namespace {
+constexpr int kTargetField = 1;
+constexpr std::int64_t kMaxReserve = std::int64_t(1) << 26;
+} // namespace
 
 int RiddleFieldIndex(std::string_view name) {
     for (int i = 0; i < kRiddleFieldCount; ++i)
@@ -13,23 +19,41 @@ int RiddleFieldIndex(std::string_view name) {
 }
 
 void TRiddleTable::Load(TSqliteDatabase& db) {
-    rowIds_.clear();
-    texts_.clear();
+    rows_.clear();
     arena_.Clear();
     loaded_ = false;
+    {
+        // Room for as many rows as the highest rowid allows, so the list is
+        // never copied as it grows; pages never written cost nothing.
+        TSqliteStatement last(db.Handle(), R"(SELECT max(rowid) FROM "灯谜库")");
+        if (last.Step()) rows_.reserve(size_t(std::clamp<std::int64_t>(last.ColumnInt(0), 0, kMaxReserve)));
+    }
+    // Targets repeat a few hundred forms: one copy of each.
+    std::unordered_map<std::string_view, TTextArena::TRef> targets;
     TSqliteStatement select(db.Handle(),
                             R"(SELECT rowid, "谜面", "谜目", "谜底" FROM "灯谜库" ORDER BY rowid)");
     while (select.Step()) {
-        rowIds_.push_back(select.ColumnInt(0));
-        auto& texts = texts_.emplace_back();
-        for (int f = 0; f < kRiddleFieldCount; ++f)
-            texts[size_t(f)] = arena_.Add(select.ColumnText(f + 1));
+        TRow& row = rows_.emplace_back();
+        row.rowId = select.ColumnInt(0);
+        for (int f = 0; f < kRiddleFieldCount; ++f) {
+            std::string_view text = select.ColumnText(f + 1);
+            if (f != kTargetField) {
+                row.texts[size_t(f)] = arena_.Add(text);
+                continue;
+            }
+            auto known = targets.find(text);
+            if (known == targets.end()) {
+                TTextArena::TRef ref = arena_.Add(text);
+                known = targets.emplace(arena_.Get(ref), ref).first; // the key lives in the arena
+            }
+            row.texts[size_t(f)] = known->second;
+        }
     }
     loaded_ = true;
 }
 
 void TRiddleTable::SetText(std::uint32_t row, int field, std::string_view text) {
-    texts_[row][size_t(field)] = arena_.Add(text);
+    rows_[row].texts[size_t(field)] = arena_.Add(text);
 }
 
 std::vector<std::uint32_t> TRiddleTable::Match(TSqliteDatabase& db, int field,
@@ -49,20 +73,20 @@ std::vector<std::uint32_t> TRiddleTable::Match(TSqliteDatabase& db, int field,
 }
 
 std::vector<std::uint32_t> TRiddleTable::All() const {
-    std::vector<std::uint32_t> rows(rowIds_.size());
+    std::vector<std::uint32_t> rows(rows_.size());
     std::iota(rows.begin(), rows.end(), 0u);
     return rows;
 }
 
 // Rows mostly come in rowid order: look after the previous one first.
 std::uint32_t TRiddleTable::IndexOf(std::int64_t rowId, std::uint32_t from) const {
-    auto begin = rowIds_.begin();
-    if (from < rowIds_.size() && rowIds_[from] == rowId) return from;
-    if (from > rowIds_.size() || (from > 0 && rowIds_[from - 1] >= rowId)) from = 0;
-    auto it = std::lower_bound(begin + from, rowIds_.end(), rowId);
-    if (it == rowIds_.end() || *it != rowId)
+    if (from < rows_.size() && rows_[from].rowId == rowId) return from;
+    if (from > rows_.size() || (from > 0 && rows_[from - 1].rowId >= rowId)) from = 0;
+    auto it = std::lower_bound(rows_.begin() + from, rows_.end(), rowId,
+                               [](const TRow& row, std::int64_t id) { return row.rowId < id; });
+    if (it == rows_.end() || it->rowId != rowId)
         throw EDatabaseError("The riddle table changed while it was open");
-    return std::uint32_t(it - begin);
+    return std::uint32_t(it - rows_.begin());
 }
 
 } // namespace yq

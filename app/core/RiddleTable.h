@@ -23,11 +23,11 @@ class TRiddleTable {
 public:
     void Load(TSqliteDatabase& db);
     bool Loaded() const { return loaded_; }
-    std::uint32_t Size() const { return std::uint32_t(rowIds_.size()); }
+    std::uint32_t Size() const { return std::uint32_t(rows_.size()); }
 
-    std::int64_t RowId(std::uint32_t row) const { return rowIds_[row]; }
+    std::int64_t RowId(std::uint32_t row) const { return rows_[row].rowId; }
     std::string_view Text(std::uint32_t row, int field) const {
-        return arena_.Get(texts_[row][size_t(field)]);
+        return arena_.Get(rows_[row].texts[size_t(field)]);
     }
     void SetText(std::uint32_t row, int field, std::string_view text);
 
@@ -37,11 +37,15 @@ public:
     std::vector<std::uint32_t> All() const;
 
 private:
+    struct TRow {
+        std::int64_t rowId;
+        std::array<TTextArena::TRef, kRiddleFieldCount> texts;
+    };
+
     std::uint32_t IndexOf(std::int64_t rowId, std::uint32_t from) const;
 
     bool loaded_ = false;
-    std::vector<std::int64_t> rowIds_; // ascending
-    std::vector<std::array<TTextArena::TRef, kRiddleFieldCount>> texts_;
+    std::vector<TRow> rows_; // by ascending rowid
     TTextArena arena_;
 };
 
