@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """art_make.py OUTDIR [--sheet]: writes the program's artwork into OUTDIR:
-the header and banner JPEGs, the button glyphs as 24-bit BMPs and the icon
-(16, 32 and 48 pixels) under the file names resources/yunqiao.rc names.
+the header and banner JPEGs, the button glyphs as 24-bit BMPs, the icon
+(16, 32 and 48 pixels) and the companion program's banner under the file names resources/yunqiao.rc names.
 With --sheet it also writes contact_sheet.png: every picture as the windows
 show it, the banners with their captions, and every glyph at its size and
 enlarged, for review.
@@ -12,7 +12,7 @@ import sys
 from PIL import Image, ImageDraw, ImageFont
 
 from art_glyphs import GLYPHS, glyph, icon_images
-from art_pictures import BOTTOM_SHOWN, HEADER_SHOWN, PICTURES, TOP_SHOWN
+from art_pictures import BOTTOM_SHOWN, COMPANION_SHOWN, HEADER_SHOWN, PICTURES, TOP_SHOWN, companion_banner
 
 JPEG_QUALITY = 92
 FOOTER_CAPTION = "花灯映彩添雅趣，妙语藏机待君猜"  # also in resources/ArtText.h
@@ -35,6 +35,8 @@ def write_art(out):
         image = glyph(draw, size, face)
         image.save(os.path.join(out, bmp_name(name)), "BMP")
         glyphs[name] = (image, face)
+    stored, shown["COMPANION_BANNER"] = companion_banner()
+    stored.save(os.path.join(out, "companion_banner.bmp"), "BMP")
     icons = icon_images()
     icons[0].save(os.path.join(out, "yunqiao.ico"), "ICO", sizes=[(48, 48), (32, 32), (16, 16)],
                   append_images=icons[1:])
@@ -63,7 +65,7 @@ def centred(draw, box, text, face, colour):
 def contact_sheet(shown, glyphs, icons, path):
     """All art on one page, with the texts the windows draw over it."""
     label = font(HEITI, 14)
-    sheet = Image.new("RGB", (900, 1010), (236, 236, 240))
+    sheet = Image.new("RGB", (920, 1100), (236, 236, 240))
     d = ImageDraw.Draw(sheet)
     y = 10
 
@@ -96,23 +98,33 @@ def contact_sheet(shown, glyphs, icons, path):
     sheet.paste(bottom, (10, y))
     y += BOTTOM_SHOWN[1] + 14
 
+    title("灯谜知识程序的页头 (900 × 96)")
+    companion = shown["COMPANION_BANNER"].convert("RGB")
+    cd = ImageDraw.Draw(companion)
+    centred(cd, (0, 10, 900, 62), "灯谜知识", font(KAITI, 38), (255, 255, 255))
+    sheet.paste(companion, (10, y))
+    y += COMPANION_SHOWN[1] + 14
+
     title("按钮图标：原大小与放大 4 倍（左下角像素为透明色）")
     x = 10
     row_top = y
+    row_height = 0
     for name, (image, face) in glyphs.items():
         w, h = image.size
         big = image.resize((w * 4, h * 4), Image.NEAREST)
-        if x + max(big.width + 8, 110) > sheet.width:
-            x = 10
-            row_top += 205
         tile = Image.new("RGB", (big.width + 8, big.height + h + 14), face)
+        if x + max(tile.width, 110) > sheet.width:
+            x = 10
+            row_top += row_height
+            row_height = 0
         tile.paste(image, (4, 4))
         tile.paste(big, (4, h + 10))
         sheet.paste(tile, (x, row_top))
         d.text((x, row_top + tile.height + 2), name.replace("GLYPH_", "").lower(), font=font(HEITI, 10),
                fill=(60, 60, 60))
         x += max(tile.width, 110) + 8
-    y = row_top + 215
+        row_height = max(row_height, tile.height + 20)
+    y = row_top + row_height + 6
 
     title("程序图标 48 / 32 / 16")
     x = 10

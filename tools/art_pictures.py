@@ -6,15 +6,17 @@ round on screen however much the stretch distorts:
   header:        shown 765 x 62,  stored 678 x 62;
   top banner:    shown 784 x 105, stored 2940 x 700;
   bottom banner: shown 784 x 38,  stored 2940 x 700.
-No text is baked in: the windows draw their captions and labels over them.
+The companion program's banner (900 x 96, a 24-bit BMP) is shown at its
+size.  No text is baked in: the windows draw their captions and labels over
+them.
 """
 from PIL import Image
 
-from art_draw import (CRIMSON, CRIMSON_DEEP, GOLD, GOLD_DARK, GOLD_LIGHT, ORANGE, RED, RED_DARK, RED_LIGHT, Canvas,
-                      cloud, lantern, rgba)
+from art_draw import CRIMSON, CRIMSON_DEEP, GOLD, GOLD_DARK, GOLD_LIGHT, ORANGE, RED_LIGHT, Canvas, cloud, lantern, rgba
 
 HEADER_SHOWN, HEADER_STORED = (765, 62), (678, 62)
 TOP_SHOWN, BOTTOM_SHOWN, BANNER_STORED = (784, 105), (784, 38), (2940, 700)
+COMPANION_SHOWN = (900, 96)
 
 
 def garland(c, x0, x1, y, sag):
@@ -111,6 +113,27 @@ def banner_bottom():
     return shown.convert("RGB").resize(BANNER_STORED, Image.LANCZOS), shown
 
 
+def companion_banner():
+    """Head of the 灯谜知识 window: lanterns and clouds at both ends, a plain
+    crimson middle (the window shows both ends and stretches the middle
+    column, and draws the title over it)."""
+    w, h = COMPANION_SHOWN
+    c = Canvas(w, h, 4)
+    c.vertical_gradient([(0, (160, 16, 22)), (0.6, (190, 30, 32)), (1, CRIMSON)])
+    for side in (1, -1):
+        def at(x):
+            return x if side == 1 else w - x
+        cloud(c, at(8), 92, 14, GOLD, GOLD_DARK, flip=side == -1)
+        cloud(c, at(150), 58, 9, GOLD, GOLD_DARK, flip=side == 1)
+        for x, size, drop in [(38, 36, 8), (96, 28, 3), (148, 22, 12)]:
+            lantern(c, at(x), drop, size, size * 1.04, string=drop + 1)
+        sparkles(c, [(at(70), 72, 2.4), (at(186), 24, 2.0), (at(124), 84, 1.6)])
+    c.rect(0, h - 4, w, h - 3, fill=rgba(GOLD, 230))
+    c.rect(0, h - 2, w, h, fill=rgba(GOLD_DARK))
+    shown = c.result()
+    return shown.convert("RGB"), shown
+
+
 PICTURES = {
     # resource name: (maker, file name)
     "BROWSER_HEADER": (header, "browser_header.jpg"),
@@ -118,4 +141,3 @@ PICTURES = {
     "QUIZ_BANNER_BOTTOM": (banner_bottom, "quiz_banner_bottom.jpg"),
 }
 
-__all__ = ["PICTURES", "HEADER_SHOWN", "TOP_SHOWN", "BOTTOM_SHOWN", "RED", "RED_DARK", "GOLD_LIGHT"]
