@@ -4,7 +4,8 @@ the header and banner JPEGs, the button glyphs as 24-bit BMPs, the icon
 (16, 32 and 48 pixels) and the companion program's banner under the file names resources/yunqiao.rc names.
 With --sheet it also writes contact_sheet.png: every picture as the windows
 show it, the banners with their captions, and every glyph at its size and
-enlarged, for review.
+enlarged, for review (the pictures as decoded from the stored JPEGs and
+stretched to their shown size).
 """
 import os
 import sys
@@ -28,8 +29,11 @@ def write_art(out):
     for name, (make, file_name) in PICTURES.items():
         stored, on_screen = make()
         # 4:4:4 keeps red edges clean; the decoder stretches the picture anyway.
-        stored.save(os.path.join(out, file_name), "JPEG", quality=JPEG_QUALITY, subsampling=0, optimize=True)
-        shown[name] = on_screen
+        path = os.path.join(out, file_name)
+        stored.save(path, "JPEG", quality=JPEG_QUALITY, subsampling=0, optimize=True)
+        # Reviewed as the window shows it: the stored JPEG stretched back.
+        with Image.open(path) as saved:
+            shown[name] = saved.convert("RGB").resize(on_screen.size, Image.LANCZOS)
     glyphs = {}
     for name, (draw, size, face) in GLYPHS.items():
         image = glyph(draw, size, face)

@@ -74,6 +74,13 @@ std::vector<int> PrefixWidths(HDC dc, std::wstring_view text) {
     return widths;
 }
 
+int TextWidth(HDC dc, HFONT font, std::wstring_view text) {
+    SelectGuard select(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
+    return size.cx;
+}
+
 int CellHeight(HDC dc, HFONT font) {
     SelectGuard select(dc, font);
     TEXTMETRICW metrics;
@@ -108,13 +115,6 @@ TKnowledgeFonts::TKnowledgeFonts() {
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, spec.face));
     }
-}
-
-int TextWidth(HDC dc, HFONT font, std::wstring_view text) {
-    SelectGuard select(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), int(text.size()), &size);
-    return size.cx;
 }
 
 void TKnowledgeLayout::AddText(TFontRole font, COLORREF colour, std::wstring_view text, int left, int top,

@@ -62,7 +62,4 @@ private:
     int height_ = 0;
 };
 
-// Width of `text` in `font`.
-int TextWidth(HDC dc, HFONT font, std::wstring_view text);
-
 } // namespace yq

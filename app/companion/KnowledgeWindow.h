@@ -19,9 +19,6 @@ public:
 
     // Creates and shows the window; false when the platform refuses.
     bool Create(int show);
-    HWND Handle() const { return hwnd_; }
-    int ScrollPosition() const { return scroll_; }
-    int PageHeight() const { return layout_.Height(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
