@@ -12,6 +12,8 @@
 // - Field values change only in edit state (Edit); Post writes the current
 //   row in one transaction.  Moving to another record posts a pending edit,
 //   closing the query drops it.
+// - Not a component: whoever owns it detaches its data source (and so the
+//   observers) before destroying it.
 #include "DataSet.h"
 #include "RiddleSort.h"
 #include "RiddleTable.h"
@@ -70,6 +72,8 @@ public:
     void Close();
     void SetActive(bool active) { active ? Open() : Close(); }
 
+    // Reorders the open result (RiddleSort.h) without running the statement
+    // again and makes its first row current; lasts until the query closes.
     // "" while the result is in the engine's order.
     const std::string& Sort() const { return sort_; }
     void SetSort(const std::string& text);
