@@ -24,13 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // A normalised list: no leading or doubled separator, one at the end;
     // taking its tokens uses it up.
     std::string list = yq::NormalizeSeparators(text, ' ');
-    Require(list.empty() || (list.front() != ' ' && list.back() == ' ' && list.find("  ") == std::string::npos));
-    for (int words = yq::CountChar(list, ' '); words > 0; --words) Require(!yq::TakeToken(list, ' ').empty());
+    Require(list.empty() ||
+            (list.front() != ' ' && list.back() == ' ' && list.find("  ") == std::string::npos));
+    for (int words = yq::CountChar(list, ' '); words > 0; --words)
+        Require(!yq::TakeToken(list, ' ').empty());
     Require(list.empty() && yq::TakeToken(list, ' ').empty());
 
     std::string high = yq::KeepHighBytes(text);
     Require(high.size() <= text.size());
-    for (char c : high) Require(static_cast<unsigned char>(c) >= 0x80);
+    for (char c : high)
+        Require(static_cast<unsigned char>(c) >= 0x80);
     if (high.empty()) Require(!yq::HasMultiByteChar(high));
     yq::HasMultiByteChar(text);
 
