@@ -7,10 +7,12 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifndef _WIN32
