@@ -16,6 +16,8 @@ namespace yq {
 using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
 using TExceptionEvent = std::function<void(TComponent* sender, std::exception_ptr error)>;
 // Shows a message box; tests replace it to answer boxes without a window.
+// Shows the help for a context number.
+using THelpEvent = std::function<void(int context)>;
 using TMessageBoxFunc = std::function<int(const std::wstring& text, const std::wstring& caption, UINT flags)>;
 
 class TApplication : public TComponent {
@@ -34,6 +36,12 @@ public:
     // Replaces the error box for exceptions escaping handlers.
     TExceptionEvent OnException;
     TMessageBoxFunc MessageBoxFunc;
+    // Context help.  The program has no help file: without a handler a help
+    // request shows nothing.
+    THelpEvent OnHelp;
+    void HelpContext(int context) {
+        if (OnHelp) OnHelp(context);
+    }
 
     TForm* MainForm() const { return mainForm_; }
 

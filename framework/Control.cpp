@@ -22,6 +22,7 @@ YQ_PUBLISHED(TControl, TComponent) {
     r.Int("Cursor", &TControl::Cursor, &TControl::SetCursor);
     r.WStr("Hint", &TControl::Hint, &TControl::SetHint);
     r.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint);
+    r.Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext);
     r.WStr("Caption", &TControl::Caption, &TControl::SetCaption);
     r.WStr("Text", &TControl::Text, &TControl::SetText);
 }

@@ -138,6 +138,10 @@ public:
     void SetHint(const std::wstring& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show) { showHint_ = show; }
+    // Help context number for context help (0: none); Application().HelpContext
+    // shows it.
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int context) { helpContext_ = context; }
 
     // The caption (window text of windowed controls); SetCaption sends
     // WM_SETTEXT and then CM_TEXTCHANGED through the message method.
@@ -221,6 +225,7 @@ protected:
     TCursor cursor_ = crDefault;
     std::wstring hint_;
     bool showHint_ = false;
+    int helpContext_ = 0;
     std::wstring caption_;
     bool windowed_ = false;
 
