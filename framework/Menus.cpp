@@ -225,6 +225,18 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(std::make_
 
 TPopupMenu::~TPopupMenu() = default;
 
+void TPopupMenu::SetPopupComponent(TComponent* component) {
+    popupComponent_ = component;
+    // Free notification links both ways and is not counted, so an old link
+    // stays (the control may hold this menu too); a stale one is harmless.
+    if (component) FreeNotification(component);
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupComponent_) popupComponent_ = nullptr;
+}
+
 HWND TPopupMenu::WindowHandle() {
     if (!window_) window_ = std::make_unique<TMenuWindow>(this);
     return window_->Handle();

@@ -128,6 +128,14 @@ public:
     // The window that owns the menu while it is open; tests post keys to it.
     HWND WindowHandle();
 
+    // The control that dropped the menu down (a button that shows it on a
+    // press), for the items' handlers; forgotten when that control goes.
+    TComponent* PopupComponent() const { return popupComponent_; }
+    void SetPopupComponent(TComponent* component);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     class TMenuWindow;
     HMENU Build(TMenuItem* parent, std::vector<TMenuItem*>& byCommand);
@@ -140,6 +148,7 @@ private:
     std::unique_ptr<TMenuWindow> window_;
     bool ownerDraw_ = false;
     TPopupAlignment alignment_ = TPopupAlignment::paLeft;
+    TComponent* popupComponent_ = nullptr;
 };
 
 } // namespace yq
