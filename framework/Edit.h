@@ -4,13 +4,11 @@
 // counts bytes of the text in GBK, the way the program's texts are stored
 // (0: no limit); typing or pasting past it keeps what fits.
 #include "Control.h"
+#include "StdTypes.h"
 
 #include <string>
 
 namespace yq {
-
-enum class TBorderStyle { bsNone, bsSingle };
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class TCustomEdit : public TWinControl {
     YQ_CLASS(TCustomEdit, TWinControl)

@@ -1,6 +1,7 @@
 #include "Bitmap.h"
 #include "Button.h"
 #include "Edit.h"
+#include "ExtCtrls.h"
 #include "Form.h"
 #include "Label.h"
 #include "Text.h"
@@ -11,21 +12,15 @@ using namespace yq;
 
 namespace {
 
-// A windowless picture: blue with a white square in its top-left quarter.
-class TPictureProbe : public TGraphicControl {
-public:
-    using TGraphicControl::TGraphicControl;
-
-protected:
-    void Paint() override {
-        Canvas().Brush().SetColor(clBlue);
-        RECT r = ClientRect();
-        Canvas().FillRect(r);
-        Canvas().Brush().SetColor(clWhite);
-        RECT q{0, 0, r.right / 2, r.bottom / 2};
-        Canvas().FillRect(q);
-    }
-};
+// A picture: blue with a white square in its top-left quarter.
+void PaintPicture(TBitmap& bmp) {
+    RECT all{0, 0, bmp.Width(), bmp.Height()};
+    bmp.Canvas().Brush().SetColor(clBlue);
+    bmp.Canvas().FillRect(all);
+    RECT quarter{0, 0, bmp.Width() / 2, bmp.Height() / 2};
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(quarter);
+}
 
 class StdControlsTest : public ::testing::Test {
 protected:
@@ -78,7 +73,10 @@ TEST_F(StdControlsTest, AutoSizedLabelFollowsItsTextAndARightAlignedOneKeepsItsR
 }
 
 TEST_F(StdControlsTest, TransparentLabelShowsThePictureBehindItsText) {
-    auto* picture = Add<TPictureProbe>(0, 0, 200, 100);
+    auto* picture = Add<TImage>(0, 0, 200, 100);
+    TBitmap art(200, 100);
+    PaintPicture(art);
+    picture->Picture().SetGraphic(&art);
     auto* label = Add<TLabel>(20, 60, 160, 30);
     label->SetAutoSize(false);
     label->SetColor(clLime);
