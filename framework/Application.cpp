@@ -8,7 +8,9 @@
 
 namespace yq {
 
-YQ_PUBLISHED(TApplication, TComponent) { r.WStr("Title", &TApplication::GetTitle, &TApplication::SetTitle); }
+YQ_PUBLISHED(TApplication, TComponent) {
+    r.WStr("Title", &TApplication::GetTitle, &TApplication::SetTitle);
+}
 
 TApplication& Application() {
     static TApplication app;
@@ -51,8 +53,10 @@ std::wstring TApplication::ExceptionText(std::exception_ptr error) {
 
 void TApplication::HandleException(std::exception_ptr error) {
     try {
-        if (OnException) OnException(this, error);
-        else ShowMessageBox(ExceptionText(error), Title, MB_OK | MB_ICONERROR);
+        if (OnException)
+            OnException(this, error);
+        else
+            ShowMessageBox(ExceptionText(error), Title, MB_OK | MB_ICONERROR);
     } catch (...) {
         // Showing the error failed too: nothing more can be done here.
     }
@@ -64,23 +68,38 @@ void TApplication::HandleException(std::exception_ptr error) {
 bool TApplication::IsKeyMsg(MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
     TWinControl* control = nullptr;
-    for (HWND h = msg.hwnd; h && !control; h = GetParent(h)) control = TWinControl::FromHandle(h);
+    for (HWND h = msg.hwnd; h && !control; h = GetParent(h))
+        control = TWinControl::FromHandle(h);
     TForm* form = control ? control->ParentForm() : nullptr;
     if (!form) return false;
     LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (msg.message == WM_KEYDOWN) {
         LRESULT mask = 0;
         switch (msg.wParam) {
-        case VK_TAB: mask = DLGC_WANTTAB; break;
-        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: mask = DLGC_WANTARROWS; break;
-        case VK_RETURN: case VK_ESCAPE: case VK_EXECUTE: case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
-        default: return false;
+        case VK_TAB:
+            mask = DLGC_WANTTAB;
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            mask = DLGC_WANTARROWS;
+            break;
+        case VK_RETURN:
+        case VK_ESCAPE:
+        case VK_EXECUTE:
+        case VK_CANCEL:
+            mask = DLGC_WANTALLKEYS;
+            break;
+        default:
+            return false;
         }
         if (code & (mask | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
         return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
     }
     if (msg.message == WM_CHAR) {
-        if (msg.wParam < 0x20 || (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_HASSETSEL)))
+        if (msg.wParam < 0x20 ||
+            (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_HASSETSEL)))
             return false;
     }
     return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
@@ -121,7 +140,9 @@ void TApplication::FreeReleased() {
     }
 }
 
-void TApplication::Idle() { TControlCanvas::FreeDeviceContexts(); }
+void TApplication::Idle() {
+    TControlCanvas::FreeDeviceContexts();
+}
 
 void TApplication::ProcessMessages() {
     MSG msg;

@@ -46,9 +46,13 @@ private:
 
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 
-TBitmap::~TBitmap() { FreeCanvas(); }
+TBitmap::~TBitmap() {
+    FreeCanvas();
+}
 
 void TBitmap::FreeCanvas() {
     if (canvas_) canvas_->Free();
@@ -77,7 +81,8 @@ void TBitmap::Create(int width, int height, int bpp) {
     info.h.biBitCount = WORD(bpp);
     info.h.biCompression = BI_RGB;
     info.colors[1] = {255, 255, 255, 0};
-    HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0);
+    HBITMAP bmp =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0);
     if (!bmp) {
         bits_ = nullptr;
         throw EInvalidGraphic("Out of system resources");
@@ -87,7 +92,9 @@ void TBitmap::Create(int width, int height, int bpp) {
     height_ = height;
 }
 
-std::uint8_t* TBitmap::Row(int y) const { return static_cast<std::uint8_t*>(bits_) + size_t(y) * size_t(Stride()); }
+std::uint8_t* TBitmap::Row(int y) const {
+    return static_cast<std::uint8_t*>(bits_) + size_t(y) * size_t(Stride());
+}
 
 void TBitmap::SetSize(int width, int height) {
     if (width < 0) width = 0;
@@ -102,7 +109,8 @@ void TBitmap::SetSize(int width, int height) {
         if (old) {
             TMemoryDC src, dst;
             TSelectObject s(src.Get(), old.Get()), d(dst.Get(), bitmap_.Get());
-            BitBlt(dst.Get(), 0, 0, std::min(oldW, width_), std::min(oldH, height_), src.Get(), 0, 0, SRCCOPY);
+            BitBlt(dst.Get(), 0, 0, std::min(oldW, width_), std::min(oldH, height_), src.Get(), 0, 0,
+                   SRCCOPY);
         }
     }
     Changed();
@@ -139,8 +147,8 @@ void TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
         std::vector<std::uint8_t> info(data + layout.InfoOffset, data + layout.InfoOffset + layout.InfoSize);
         std::vector<std::uint8_t> bits(data + layout.BitsOffset, data + layout.BitsOffset + layout.BitsSize);
         int rows = SetDIBitsToDevice(dc.Get(), 0, 0, DWORD(layout.Width), DWORD(layout.Height), 0, 0, 0,
-                                     UINT(layout.Height), bits.data(), reinterpret_cast<BITMAPINFO*>(info.data()),
-                                     DIB_RGB_COLORS);
+                                     UINT(layout.Height), bits.data(),
+                                     reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
         if (rows == 0) throw EInvalidGraphic("Bitmap image is not valid");
     }
     FreeCanvas();
@@ -205,7 +213,8 @@ std::vector<std::uint8_t> TBitmap::SaveToBytes() const {
 
 void TBitmap::SaveToFile(const std::wstring& path) const {
     std::vector<std::uint8_t> bytes = SaveToBytes();
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw EInvalidGraphic("Cannot create file");
     DWORD written = 0;
     BOOL ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
@@ -229,8 +238,10 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
     std::uint8_t* row = Row(y);
     if (bpp_ == 1) {
         std::uint8_t bit = std::uint8_t(0x80 >> (x % 8));
-        if (rgb == clWhite) row[x / 8] |= bit;
-        else row[x / 8] &= std::uint8_t(~bit);
+        if (rgb == clWhite)
+            row[x / 8] |= bit;
+        else
+            row[x / 8] &= std::uint8_t(~bit);
         return;
     }
     std::uint8_t* p = row + x * 3;
@@ -250,7 +261,9 @@ void TBitmap::SetTransparentColor(TColor color) {
     Changed();
 }
 
-void TBitmap::SetTransparent(bool transparent) { TGraphic::SetTransparent(transparent); }
+void TBitmap::SetTransparent(bool transparent) {
+    TGraphic::SetTransparent(transparent);
+}
 
 void TBitmap::SetMonochrome(bool monochrome) {
     if (monochrome == Monochrome()) return;
@@ -262,7 +275,8 @@ void TBitmap::SetMonochrome(bool monochrome) {
     converted.Create(width_, height_, monochrome ? 1 : 24);
     GdiFlush();
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) converted.SetPixel(x, y, Pixel(x, y) == clWhite ? clWhite : clBlack);
+        for (int x = 0; x < width_; ++x)
+            converted.SetPixel(x, y, Pixel(x, y) == clWhite ? clWhite : clBlack);
     FreeCanvas();
     bitmap_ = std::move(converted.bitmap_);
     bits_ = std::exchange(converted.bits_, nullptr);
@@ -276,7 +290,8 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& r) const {
     if (!src || !dst) return;
     int w = r.right - r.left, h = r.bottom - r.top;
     if (transparent_) {
-        TransparentBlt(dst, r.left, r.top, w, h, src, 0, 0, width_, height_, UINT(ColorToRGB(TransparentColor())));
+        TransparentBlt(dst, r.left, r.top, w, h, src, 0, 0, width_, height_,
+                       UINT(ColorToRGB(TransparentColor())));
     } else if (w == width_ && h == height_) {
         BitBlt(dst, r.left, r.top, w, h, src, 0, 0, canvas.CopyMode);
     } else {

@@ -16,7 +16,9 @@ TCanvas::TCanvas() {
     brush_.OnChange = [this] { Deselect(nBrush); };
 }
 
-TCanvas::~TCanvas() { Deselect(nFont | nPen | nBrush); }
+TCanvas::~TCanvas() {
+    Deselect(nFont | nPen | nBrush);
+}
 
 HDC TCanvas::Handle() {
     if (!dc_) CreateHandle();

@@ -7,7 +7,9 @@ namespace yq {
 
 using TColor = std::uint32_t;
 
-constexpr TColor SysColor(int index) { return 0xFF000000u | TColor(index); }
+constexpr TColor SysColor(int index) {
+    return 0xFF000000u | TColor(index);
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
@@ -55,7 +57,9 @@ constexpr TColor cl3DLight = SysColor(22);
 constexpr TColor clInfoText = SysColor(23);
 constexpr TColor clInfoBk = SysColor(24);
 
-constexpr bool IsSysColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSysColor(TColor c) {
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 // The RGB value (0x00BBGGRR) a colour is drawn with; clNone gives black.
 TColor ColorToRGB(TColor color);

@@ -29,7 +29,9 @@ TComponent::~TComponent() {
     if (owner_) owner_->RemoveComponent(this);
 }
 
-std::wstring TComponent::WideName() const { return Widen(name_); }
+std::wstring TComponent::WideName() const {
+    return Widen(name_);
+}
 
 void TComponent::DestroyComponents() {
     MarkDestroying();
@@ -48,11 +50,13 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
 
 void TComponent::BeginLoading() {
     state_ |= csLoading;
-    for (TComponent* c : components_) c->BeginLoading();
+    for (TComponent* c : components_)
+        c->BeginLoading();
 }
 
 void TComponent::EndLoading() {
-    for (TComponent* c : std::vector<TComponent*>(components_)) c->EndLoading();
+    for (TComponent* c : std::vector<TComponent*>(components_))
+        c->EndLoading();
     if (!Loading()) return;
     state_ &= ~unsigned(csLoading);
     Loaded();
@@ -60,7 +64,8 @@ void TComponent::EndLoading() {
 
 void TComponent::FreeNotification(TComponent* other) {
     if (!other || other == this) return;
-    if (std::find(other->freeNotifies_.begin(), other->freeNotifies_.end(), this) == other->freeNotifies_.end())
+    if (std::find(other->freeNotifies_.begin(), other->freeNotifies_.end(), this) ==
+        other->freeNotifies_.end())
         other->freeNotifies_.push_back(this);
     if (std::find(freeNotifies_.begin(), freeNotifies_.end(), other) == freeNotifies_.end())
         freeNotifies_.push_back(other);
@@ -68,7 +73,9 @@ void TComponent::FreeNotification(TComponent* other) {
 
 void TComponent::RemoveFreeNotification(TComponent* other) {
     if (!other) return;
-    auto drop = [](std::vector<TComponent*>& v, TComponent* c) { v.erase(std::remove(v.begin(), v.end(), c), v.end()); };
+    auto drop = [](std::vector<TComponent*>& v, TComponent* c) {
+        v.erase(std::remove(v.begin(), v.end(), c), v.end());
+    };
     drop(other->freeNotifies_, this);
     drop(freeNotifies_, other);
 }

@@ -59,7 +59,8 @@ TControl::~TControl() {
 
 TForm* TControl::ParentForm() const {
     const TControl* c = this;
-    while (c->parent_) c = c->parent_;
+    while (c->parent_)
+        c = c->parent_;
     return dynamic_cast<TForm*>(const_cast<TControl*>(c));
 }
 
@@ -126,7 +127,9 @@ void TControl::SetVisible(bool visible) {
     if (parent_ && align_ != TAlign::alNone) parent_->Realign();
 }
 
-bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+bool TControl::Showing() const {
+    return visible_ && parent_ && parent_->Showing();
+}
 
 void TControl::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
@@ -185,8 +188,10 @@ void TControl::SetMouseCapture(bool capture) {
     if (capture == MouseCapture()) return;
     if (windowed_) {
         auto* self = static_cast<TWinControl*>(this);
-        if (capture) SetCapture(self->Handle());
-        else ReleaseCapture();
+        if (capture)
+            SetCapture(self->Handle());
+        else
+            ReleaseCapture();
         return;
     }
     if (!parent_) return;
@@ -237,19 +242,32 @@ TControl::Handler TControl::FindHandler(UINT msg) {
         Handler handler;
     };
     static constexpr Entry table[] = {
-        {WM_LBUTTONDOWN, &TControl::WMMouseDown},       {WM_RBUTTONDOWN, &TControl::WMMouseDown},
-        {WM_MBUTTONDOWN, &TControl::WMMouseDown},       {WM_LBUTTONDBLCLK, &TControl::WMMouseDblClk},
-        {WM_RBUTTONDBLCLK, &TControl::WMMouseDblClk},   {WM_MBUTTONDBLCLK, &TControl::WMMouseDblClk},
-        {WM_LBUTTONUP, &TControl::WMMouseUp},           {WM_RBUTTONUP, &TControl::WMMouseUp},
-        {WM_MBUTTONUP, &TControl::WMMouseUp},           {WM_MOUSEMOVE, &TControl::WMMouseMove},
-        {WM_SETTEXT, &TControl::WMSetText},             {WM_CANCELMODE, &TControl::WMCancelMode},
-        {CM_MOUSEENTER, &TControl::CMMouseEnter},       {CM_MOUSELEAVE, &TControl::CMMouseLeave},
-        {CM_ENABLEDCHANGED, &TControl::CMEnabledChanged}, {CM_VISIBLECHANGED, &TControl::CMVisibleChanged},
-        {CM_TEXTCHANGED, &TControl::CMTextChanged},     {CM_FONTCHANGED, &TControl::CMFontChanged},
-        {CM_COLORCHANGED, &TControl::CMColorChanged},   {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
-        {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged}, {CM_SYSCOLORCHANGE, &TControl::CMSysColorChange},
-        {CM_CURSORCHANGED, &TControl::CMCursorChanged}, {CM_FOCUSCHANGED, &TControl::CMFocusChanged},
-        {CM_DIALOGKEY, &TControl::CMDialogKey},         {CM_DIALOGCHAR, &TControl::CMDialogChar},
+        {WM_LBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_RBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_MBUTTONDOWN, &TControl::WMMouseDown},
+        {WM_LBUTTONDBLCLK, &TControl::WMMouseDblClk},
+        {WM_RBUTTONDBLCLK, &TControl::WMMouseDblClk},
+        {WM_MBUTTONDBLCLK, &TControl::WMMouseDblClk},
+        {WM_LBUTTONUP, &TControl::WMMouseUp},
+        {WM_RBUTTONUP, &TControl::WMMouseUp},
+        {WM_MBUTTONUP, &TControl::WMMouseUp},
+        {WM_MOUSEMOVE, &TControl::WMMouseMove},
+        {WM_SETTEXT, &TControl::WMSetText},
+        {WM_CANCELMODE, &TControl::WMCancelMode},
+        {CM_MOUSEENTER, &TControl::CMMouseEnter},
+        {CM_MOUSELEAVE, &TControl::CMMouseLeave},
+        {CM_ENABLEDCHANGED, &TControl::CMEnabledChanged},
+        {CM_VISIBLECHANGED, &TControl::CMVisibleChanged},
+        {CM_TEXTCHANGED, &TControl::CMTextChanged},
+        {CM_FONTCHANGED, &TControl::CMFontChanged},
+        {CM_COLORCHANGED, &TControl::CMColorChanged},
+        {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
+        {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged},
+        {CM_SYSCOLORCHANGE, &TControl::CMSysColorChange},
+        {CM_CURSORCHANGED, &TControl::CMCursorChanged},
+        {CM_FOCUSCHANGED, &TControl::CMFocusChanged},
+        {CM_DIALOGKEY, &TControl::CMDialogKey},
+        {CM_DIALOGCHAR, &TControl::CMDialogChar},
         {CM_HITTEST, &TControl::CMHitTest},
     };
     for (const Entry& e : table)
@@ -258,22 +276,37 @@ TControl::Handler TControl::FindHandler(UINT msg) {
 }
 
 void TControl::WndProc(TMessage& message) {
-    if (Handler h = FindHandler(message.Msg)) (this->*h)(message);
-    else DefaultHandler(message);
+    if (Handler h = FindHandler(message.Msg))
+        (this->*h)(message);
+    else
+        DefaultHandler(message);
 }
 
-void TControl::DefaultHandler(TMessage& message) { message.Result = 0; }
+void TControl::DefaultHandler(TMessage& message) {
+    message.Result = 0;
+}
 
 namespace {
 TMouseButton ButtonOf(UINT msg) {
     switch (msg) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return TMouseButton::mbRight;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return TMouseButton::mbMiddle;
-    default: return TMouseButton::mbLeft;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return TMouseButton::mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return TMouseButton::mbMiddle;
+    default:
+        return TMouseButton::mbLeft;
     }
 }
-int XOf(LPARAM lp) { return short(LOWORD(lp)); }
-int YOf(LPARAM lp) { return short(HIWORD(lp)); }
+int XOf(LPARAM lp) {
+    return short(LOWORD(lp));
+}
+int YOf(LPARAM lp) {
+    return short(HIWORD(lp));
+}
 } // namespace
 
 void TControl::WMMouseDown(TMessage& m) {
@@ -360,17 +393,25 @@ void TControl::CMMouseLeave(TMessage&) {
     if (OnMouseLeave) OnMouseLeave(this);
 }
 
-void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMEnabledChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMVisibleChanged(TMessage&) {
     if (visible_) Invalidate();
 }
 
-void TControl::CMTextChanged(TMessage&) { Invalidate(); }
+void TControl::CMTextChanged(TMessage&) {
+    Invalidate();
+}
 
-void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+void TControl::CMFontChanged(TMessage&) {
+    Invalidate();
+}
 
-void TControl::CMColorChanged(TMessage&) { Invalidate(); }
+void TControl::CMColorChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMParentColorChanged(TMessage&) {
     if (!parentColor_ || !parent_) return;
@@ -385,7 +426,9 @@ void TControl::CMParentFontChanged(TMessage&) {
     syncingParentFont_ = false;
 }
 
-void TControl::CMSysColorChange(TMessage&) { Invalidate(); }
+void TControl::CMSysColorChange(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMCursorChanged(TMessage&) {}
 
@@ -395,6 +438,8 @@ void TControl::CMDialogKey(TMessage&) {}
 
 void TControl::CMDialogChar(TMessage&) {}
 
-void TControl::CMHitTest(TMessage& m) { m.Result = HTCLIENT; }
+void TControl::CMHitTest(TMessage& m) {
+    m.Result = HTCLIENT;
+}
 
 } // namespace yq

@@ -40,7 +40,8 @@ enum TShiftStateBits : unsigned {
     ssDouble = 64
 };
 using TShiftState = unsigned;
-using TMouseEvent = std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, wchar_t& key)>;
@@ -393,7 +394,7 @@ private:
     int alignDisabled_ = 0;
     int aligning_ = 0;
     bool mouseInside_ = false;
-    TControl* hover_ = nullptr;         // windowless child under the mouse
+    TControl* hover_ = nullptr;          // windowless child under the mouse
     TControl* captureControl_ = nullptr; // windowless child holding the mouse
     TBrush brush_;
 };

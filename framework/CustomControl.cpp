@@ -13,7 +13,9 @@ std::vector<TControlCanvas*>& HeldCanvases() {
 }
 } // namespace
 
-TControlCanvas::~TControlCanvas() { FreeHandle(); }
+TControlCanvas::~TControlCanvas() {
+    FreeHandle();
+}
 
 void TControlCanvas::CreateHandle() {
     TWinControl* window = nullptr;
@@ -51,12 +53,15 @@ void TControlCanvas::FreeHandle() {
 }
 
 void TControlCanvas::FreeDeviceContexts() {
-    for (TControlCanvas* c : std::vector<TControlCanvas*>(HeldCanvases())) c->FreeHandle();
+    for (TControlCanvas* c : std::vector<TControlCanvas*>(HeldCanvases()))
+        c->FreeHandle();
 }
 
 // ---- TCustomControl ---------------------------------------------------------
 
-YQ_PUBLISHED(TCustomControl, TWinControl) { r.Object("Canvas", &TCustomControl::CanvasPtr); }
+YQ_PUBLISHED(TCustomControl, TWinControl) {
+    r.Object("Canvas", &TCustomControl::CanvasPtr);
+}
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(*this) {}
 
@@ -77,7 +82,9 @@ void TCustomControl::PaintWindow(HDC dc) {
 
 // ---- TGraphicControl --------------------------------------------------------
 
-YQ_PUBLISHED(TGraphicControl, TControl) { r.Object("Canvas", &TGraphicControl::CanvasPtr); }
+YQ_PUBLISHED(TGraphicControl, TControl) {
+    r.Object("Canvas", &TGraphicControl::CanvasPtr);
+}
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(*this) {}
 

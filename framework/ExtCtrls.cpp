@@ -94,8 +94,9 @@ void TCustomPanel::Paint() {
     c.Brush().SetStyle(TBrushStyle::bsClear);
     c.Font().Assign(font_);
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
-    format |= alignment_ == TAlignment::taCenter ? DT_CENTER
-              : alignment_ == TAlignment::taRightJustify ? DT_RIGHT : DT_LEFT;
+    format |= alignment_ == TAlignment::taCenter         ? DT_CENTER
+              : alignment_ == TAlignment::taRightJustify ? DT_RIGHT
+                                                         : DT_LEFT;
     c.DrawText(caption_, r, format);
 }
 
@@ -116,7 +117,8 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TImage::PictureChanged() {
-    if (TGraphic* g = picture_.Graphic(); g && g->Transparent() != transparent_) g->SetTransparent(transparent_);
+    if (TGraphic* g = picture_.Graphic(); g && g->Transparent() != transparent_)
+        g->SetTransparent(transparent_);
     if (autoSize_ && !picture_.Empty()) SetBounds(left_, top_, picture_.Width(), picture_.Height());
     Invalidate();
 }

@@ -6,7 +6,8 @@
 namespace yq {
 
 YQ_PUBLISHED(TForm, TWinControl) {
-    r.Enum("Position", &TForm::GetPosition, &TForm::SetPosition, {"poDesigned", "poDesktopCenter", "poMainFormCenter"});
+    r.Enum("Position", &TForm::GetPosition, &TForm::SetPosition,
+           {"poDesigned", "poDesktopCenter", "poMainFormCenter"});
     r.Enum("BorderStyle", &TForm::GetBorderStyle, &TForm::SetBorderStyle,
            {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
     r.Int("BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons);
@@ -39,9 +40,15 @@ void TForm::CreateParamsFor(CreateParams& params) {
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     params.exStyle = WS_EX_APPWINDOW;
     switch (BorderStyle) {
-    case TFormBorderStyle::bsNone: params.style |= WS_POPUP; break;
-    case TFormBorderStyle::bsSingle: params.style |= WS_CAPTION | WS_BORDER; break;
-    case TFormBorderStyle::bsSizeable: params.style |= WS_CAPTION | WS_THICKFRAME; break;
+    case TFormBorderStyle::bsNone:
+        params.style |= WS_POPUP;
+        break;
+    case TFormBorderStyle::bsSingle:
+        params.style |= WS_CAPTION | WS_BORDER;
+        break;
+    case TFormBorderStyle::bsSizeable:
+        params.style |= WS_CAPTION | WS_THICKFRAME;
+        break;
     case TFormBorderStyle::bsDialog:
         params.style |= WS_CAPTION | WS_POPUP;
         params.exStyle |= WS_EX_DLGMODALFRAME;
@@ -78,7 +85,8 @@ void TForm::ApplyFrame() {
     DWORD keep = GetWindowLongW(h, GWL_STYLE) & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
     SetWindowLongW(h, GWL_STYLE, LONG(params.style | keep));
     SetWindowLongW(h, GWL_EXSTYLE, LONG(params.exStyle));
-    SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -99,7 +107,8 @@ RECT TForm::ClientRect() const {
     CreateParams params;
     const_cast<TForm*>(this)->CreateParamsFor(params);
     AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
-    return {0, 0, std::max(0L, width_ - (frame.right - frame.left)), std::max(0L, height_ - (frame.bottom - frame.top))};
+    return {0, 0, std::max(0L, width_ - (frame.right - frame.left)),
+            std::max(0L, height_ - (frame.bottom - frame.top))};
 }
 
 POINT TForm::ClientOrigin() const {
@@ -125,7 +134,9 @@ void TForm::SetClientSize(int width, int height) {
     }
 }
 
-bool TForm::Showing() const { return const_cast<TForm*>(this)->HandleAllocated() && visible_; }
+bool TForm::Showing() const {
+    return const_cast<TForm*>(this)->HandleAllocated() && visible_;
+}
 
 void TForm::PlaceForShow() {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -135,8 +146,8 @@ void TForm::PlaceForShow() {
     } else if (Position != TPosition::poDesktopCenter) {
         return;
     }
-    SetBounds(area.left + (area.right - area.left - width_) / 2, area.top + (area.bottom - area.top - height_) / 2,
-              width_, height_);
+    SetBounds(area.left + (area.right - area.left - width_) / 2,
+              area.top + (area.bottom - area.top - height_) / 2, width_, height_);
 }
 
 void TForm::Show() {
@@ -147,9 +158,13 @@ void TForm::Show() {
     SetForegroundWindow(Handle());
 }
 
-void TForm::Hide() { SetVisible(false); }
+void TForm::Hide() {
+    SetVisible(false);
+}
 
-void TForm::Close() { Perform(WM_CLOSE); }
+void TForm::Close() {
+    Perform(WM_CLOSE);
+}
 
 void TForm::Release() {
     if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);
@@ -211,11 +226,21 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 
 void TForm::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case WM_CLOSE: WMClose(message); return;
-    case WM_ACTIVATE: WMActivate(message); return;
-    case WM_SHOWWINDOW: WMShowWindow(message); return;
-    case CM_RELEASE: Application().FreeLater(this); return;
-    default: TWinControl::WndProc(message); return;
+    case WM_CLOSE:
+        WMClose(message);
+        return;
+    case WM_ACTIVATE:
+        WMActivate(message);
+        return;
+    case WM_SHOWWINDOW:
+        WMShowWindow(message);
+        return;
+    case CM_RELEASE:
+        Application().FreeLater(this);
+        return;
+    default:
+        TWinControl::WndProc(message);
+        return;
     }
 }
 
@@ -229,13 +254,20 @@ void TForm::WMClose(TMessage& m) {
         return;
     }
     switch (action) {
-    case TCloseAction::caHide: Hide(); break;
-    case TCloseAction::caMinimize: ShowWindow(Handle(), SW_MINIMIZE); break;
-    case TCloseAction::caFree:
-        if (isMain) Application().Terminate();
-        else Release();
+    case TCloseAction::caHide:
+        Hide();
         break;
-    case TCloseAction::caNone: break;
+    case TCloseAction::caMinimize:
+        ShowWindow(Handle(), SW_MINIMIZE);
+        break;
+    case TCloseAction::caFree:
+        if (isMain)
+            Application().Terminate();
+        else
+            Release();
+        break;
+    case TCloseAction::caNone:
+        break;
     }
 }
 
@@ -263,14 +295,18 @@ void TForm::CMDialogKey(TMessage& m) {
                 return;
             }
             break;
-        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
             if (activeControl_ && activeControl_->Parent()) {
-                activeControl_->Parent()->SelectNext(activeControl_, m.WParam == VK_RIGHT || m.WParam == VK_DOWN,
-                                                     false);
+                activeControl_->Parent()->SelectNext(activeControl_,
+                                                     m.WParam == VK_RIGHT || m.WParam == VK_DOWN, false);
                 m.Result = 1;
             }
             return;
-        default: break;
+        default:
+            break;
         }
     }
     TWinControl::CMDialogKey(m);

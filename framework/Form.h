@@ -29,7 +29,8 @@ public:
     // Read when the window is made; the setters also change a made window.
     TPosition Position = TPosition::poDesigned;
     TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
-    int BorderIcons = int(TBorderIcon::biSystemMenu) | int(TBorderIcon::biMinimize) | int(TBorderIcon::biMaximize);
+    int BorderIcons =
+        int(TBorderIcon::biSystemMenu) | int(TBorderIcon::biMinimize) | int(TBorderIcon::biMaximize);
     TPosition GetPosition() const { return Position; }
     void SetPosition(TPosition position) { Position = position; }
     TFormBorderStyle GetBorderStyle() const { return BorderStyle; }

@@ -59,9 +59,13 @@ void TFont::SetHeight(int height) {
     Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, 96); }
+int TFont::Size() const {
+    return -MulDiv(height_, 72, 96);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, 96, 72));
+}
 
 void TFont::SetStyle(unsigned style) {
     if (style == style_) return;
@@ -106,7 +110,8 @@ HFONT TFont::Handle() const {
 YQ_PUBLISHED(TPen, TGraphicsObject) {
     r.Int("Color", &TPen::Color, &TPen::SetColor);
     r.Int("Width", &TPen::Width, &TPen::SetWidth);
-    r.Enum("Style", &TPen::Style, &TPen::SetStyle, {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear"});
+    r.Enum("Style", &TPen::Style, &TPen::SetStyle,
+           {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear"});
 }
 
 void TPen::SetColor(TColor color) {

@@ -85,6 +85,8 @@ std::unique_ptr<TGraphic> TJPEGImage::Clone() const {
     return copy;
 }
 
-void TJPEGImage::Draw(TCanvas& canvas, const RECT& r) const { bitmap_.Draw(canvas, r); }
+void TJPEGImage::Draw(TCanvas& canvas, const RECT& r) const {
+    bitmap_.Draw(canvas, r);
+}
 
 } // namespace yq

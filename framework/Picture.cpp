@@ -38,7 +38,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::wstring& path) {
     if (ok) {
         bytes.resize(size_t(size.QuadPart));
         DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
+        ok = bytes.empty() ||
+             (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
     }
     CloseHandle(file);
     if (!ok) throw EInvalidGraphic("Cannot read file");
@@ -72,9 +73,12 @@ TBitmap* TPicture::Bitmap() {
 
 void TPicture::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
     std::unique_ptr<TGraphic> graphic;
-    if (size >= 2 && data[0] == 'B' && data[1] == 'M') graphic = std::make_unique<TBitmap>();
-    else if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8) graphic = std::make_unique<TJPEGImage>();
-    else throw EInvalidGraphic("Unknown picture file extension");
+    if (size >= 2 && data[0] == 'B' && data[1] == 'M')
+        graphic = std::make_unique<TBitmap>();
+    else if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8)
+        graphic = std::make_unique<TJPEGImage>();
+    else
+        throw EInvalidGraphic("Unknown picture file extension");
     graphic->LoadFromBytes(data, size);
     Adopt(std::move(graphic));
 }

@@ -11,7 +11,9 @@ TScreen& Screen() {
     return screen;
 }
 
-void TScreen::RemoveForm(TForm* form) { forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end()); }
+void TScreen::RemoveForm(TForm* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}
 
 TForm* TScreen::ActiveForm() const {
     HWND fg = GetForegroundWindow();
@@ -29,28 +31,61 @@ HCURSOR TScreen::Cursors(TCursor index) const {
     if (auto it = cursors_.find(index); it != cursors_.end()) return it->second;
     const wchar_t* id = IDC_ARROW;
     switch (index) {
-    case crNone: return nullptr;
-    case crCross: id = IDC_CROSS; break;
-    case crIBeam: id = IDC_IBEAM; break;
-    case crSizeNESW: id = IDC_SIZENESW; break;
-    case crSizeNS: case crVSplit: id = IDC_SIZENS; break;
-    case crSizeNWSE: id = IDC_SIZENWSE; break;
-    case crSizeWE: case crHSplit: id = IDC_SIZEWE; break;
-    case crUpArrow: id = IDC_UPARROW; break;
-    case crHourGlass: id = IDC_WAIT; break;
-    case crNo: case crNoDrop: id = IDC_NO; break;
-    case crAppStart: id = IDC_APPSTARTING; break;
-    case crHelp: id = IDC_HELP; break;
-    case crHandPoint: id = IDC_HAND; break;
-    case crSizeAll: id = IDC_SIZEALL; break;
-    default: break;
+    case crNone:
+        return nullptr;
+    case crCross:
+        id = IDC_CROSS;
+        break;
+    case crIBeam:
+        id = IDC_IBEAM;
+        break;
+    case crSizeNESW:
+        id = IDC_SIZENESW;
+        break;
+    case crSizeNS:
+    case crVSplit:
+        id = IDC_SIZENS;
+        break;
+    case crSizeNWSE:
+        id = IDC_SIZENWSE;
+        break;
+    case crSizeWE:
+    case crHSplit:
+        id = IDC_SIZEWE;
+        break;
+    case crUpArrow:
+        id = IDC_UPARROW;
+        break;
+    case crHourGlass:
+        id = IDC_WAIT;
+        break;
+    case crNo:
+    case crNoDrop:
+        id = IDC_NO;
+        break;
+    case crAppStart:
+        id = IDC_APPSTARTING;
+        break;
+    case crHelp:
+        id = IDC_HELP;
+        break;
+    case crHandPoint:
+        id = IDC_HAND;
+        break;
+    case crSizeAll:
+        id = IDC_SIZEALL;
+        break;
+    default:
+        break;
     }
     return LoadCursorW(nullptr, id);
 }
 
 void TScreen::SetCursors(TCursor index, HCURSOR cursor) {
-    if (cursor) cursors_[index] = cursor;
-    else cursors_.erase(index);
+    if (cursor)
+        cursors_[index] = cursor;
+    else
+        cursors_.erase(index);
 }
 
 void TScreen::SetCursor(TCursor cursor) {

@@ -37,13 +37,15 @@ const TPropInfo* Find(const TPersistent* object, std::string_view name) {
 
 std::string Lower(std::string_view s) {
     std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return out;
 }
 
 bool ParseDecimal(const std::wstring& text, long long& value) {
     size_t i = 0;
-    while (i < text.size() && std::iswspace(text[i])) ++i;
+    while (i < text.size() && std::iswspace(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
     if (i >= text.size() || !std::iswdigit(text[i])) return false;
@@ -52,7 +54,8 @@ bool ParseDecimal(const std::wstring& text, long long& value) {
         v = v * 10 + unsigned(text[i] - L'0');
         if (v > (1ull << 40)) return false;
     }
-    while (i < text.size() && std::iswspace(text[i])) ++i;
+    while (i < text.size() && std::iswspace(text[i]))
+        ++i;
     if (i != text.size()) return false;
     value = negative ? -static_cast<long long>(v) : static_cast<long long>(v);
     return true;
@@ -77,7 +80,8 @@ std::wstring GetWidePropByName(const TPersistent* object, std::string_view name)
     return p && p->Kind == TPropKind::pkWString ? p->GetStr(object) : std::wstring();
 }
 
-TPersistent* GetObjectPropByName(const TPersistent* object, std::string_view name, std::string_view className) {
+TPersistent* GetObjectPropByName(const TPersistent* object, std::string_view name,
+                                 std::string_view className) {
     const TPropInfo* p = Find(object, name);
     if (!p || p->Kind != TPropKind::pkObject) return nullptr;
     TPersistent* value = p->GetObj(object);

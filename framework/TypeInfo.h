@@ -79,7 +79,8 @@ template <class C> class TPropRegistrar {
 public:
     explicit TPropRegistrar(TClassInfo& info) : info_(info) {}
 
-    template <class R, class S = R> void Int(const char* name, R (C::*get)() const, void (C::*set)(S) = nullptr) {
+    template <class R, class S = R>
+    void Int(const char* name, R (C::*get)() const, void (C::*set)(S) = nullptr) {
         TPropInfo p = Base(name, TPropKind::pkInteger);
         p.GetOrd = [get](const TPersistent* o) { return static_cast<long long>((Self(o)->*get)()); };
         if (set)
@@ -148,7 +149,8 @@ std::string GetEnumPropName(const TPersistent* object, std::string_view name);
 std::wstring GetWidePropByName(const TPersistent* object, std::string_view name);
 // The object held by the property when it is of class `className` (or
 // derived); nullptr otherwise.
-TPersistent* GetObjectPropByName(const TPersistent* object, std::string_view name, std::string_view className);
+TPersistent* GetObjectPropByName(const TPersistent* object, std::string_view name,
+                                 std::string_view className);
 // An enumeration by value name (compared without regard to case), an
 // integer from decimal text, a string as is; other kinds are ignored.
 void SetPropByName(TPersistent* object, std::string_view name, const std::wstring& value);
@@ -157,27 +159,32 @@ bool GetPropKind(const TPersistent* object, std::string_view name, TPropKind& ki
 
 } // namespace yq
 
-#define YQ_CLASS(Cls, Base)                                                                                \
-public:                                                                                                    \
-    static const ::yq::TClassInfo& StaticClass();                                                          \
-    const ::yq::TClassInfo& ClassType() const override { return StaticClass(); }                           \
-    const char* ClassName() const override { return #Cls; }                                                \
-                                                                                                           \
+#define YQ_CLASS(Cls, Base)                                                                                  \
+public:                                                                                                      \
+    static const ::yq::TClassInfo& StaticClass();                                                            \
+    const ::yq::TClassInfo& ClassType() const override {                                                     \
+        return StaticClass();                                                                                \
+    }                                                                                                        \
+    const char* ClassName() const override {                                                                 \
+        return #Cls;                                                                                         \
+    }                                                                                                        \
+                                                                                                             \
 private:
 
 // Class information with published properties; the braces that follow are
 // the body of a function taking `r`, a TPropRegistrar<Cls>.
-#define YQ_PUBLISHED(Cls, Base)                                                                            \
-    static void Cls##_Publish(::yq::TPropRegistrar<Cls>& r);                                               \
-    const ::yq::TClassInfo& Cls::StaticClass() {                                                           \
-        static const ::yq::TClassInfo info = ::yq::MakeClassInfo<Cls>(#Cls, &Base::StaticClass(), &Cls##_Publish); \
-        return info;                                                                                       \
-    }                                                                                                      \
+#define YQ_PUBLISHED(Cls, Base)                                                                              \
+    static void Cls##_Publish(::yq::TPropRegistrar<Cls>& r);                                                 \
+    const ::yq::TClassInfo& Cls::StaticClass() {                                                             \
+        static const ::yq::TClassInfo info =                                                                 \
+            ::yq::MakeClassInfo<Cls>(#Cls, &Base::StaticClass(), &Cls##_Publish);                            \
+        return info;                                                                                         \
+    }                                                                                                        \
     static void Cls##_Publish([[maybe_unused]] ::yq::TPropRegistrar<Cls>& r)
 
 // Class information for a class without published properties of its own.
-#define YQ_CLASS_INFO(Cls, Base)                                                                           \
-    const ::yq::TClassInfo& Cls::StaticClass() {                                                           \
-        static const ::yq::TClassInfo info(#Cls, &Base::StaticClass());                                    \
-        return info;                                                                                       \
+#define YQ_CLASS_INFO(Cls, Base)                                                                             \
+    const ::yq::TClassInfo& Cls::StaticClass() {                                                             \
+        static const ::yq::TClassInfo info(#Cls, &Base::StaticClass());                                      \
+        return info;                                                                                         \
     }

@@ -22,7 +22,8 @@ constexpr const wchar_t* kControlProp = L"yq.TWinControl";
 
 // Registers the window class on first use; returns the superclassed
 // system class's window procedure (or DefWindowProcW).
-WNDPROC EnsureWindowClass(const std::wstring& name, UINT classStyle, const wchar_t* superclass, WNDPROC proc) {
+WNDPROC EnsureWindowClass(const std::wstring& name, UINT classStyle, const wchar_t* superclass,
+                          WNDPROC proc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDPROC base = DefWindowProcW;
     WNDCLASSEXW wc{sizeof(wc)};
@@ -45,10 +46,12 @@ WNDPROC EnsureWindowClass(const std::wstring& name, UINT classStyle, const wchar
     return base;
 }
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
+}
 bool IsButtonDown(UINT msg) {
-    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
-           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+           msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
 } // namespace
@@ -61,7 +64,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 TWinControl::~TWinControl() {
     MarkDestroying();
     DestroyComponents();
-    for (TControl* c : std::vector<TControl*>(controls_)) c->SetParent(nullptr);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->SetParent(nullptr);
     SetParent(nullptr);
     DestroyHandle();
 }
@@ -87,7 +91,8 @@ void TWinControl::CreateHandle() {
     CreateParams params;
     CreateParamsFor(params);
     if (hwnd_) return; // the parent's creation made ours
-    if ((params.style & WS_CHILD) && !params.parentWnd) throw std::runtime_error("Control has no parent window");
+    if ((params.style & WS_CHILD) && !params.parentWnd)
+        throw std::runtime_error("Control has no parent window");
     std::wstring cls = params.windowClass.empty() ? Widen(ClassName()) : params.windowClass;
     defWndProc_ = EnsureWindowClass(cls, params.classStyle, params.superclass, &StdWndProc);
     superclassed_ = params.superclass != nullptr;
@@ -168,8 +173,10 @@ POINT TWinControl::ClientOrigin() const {
 void TWinControl::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    if (hwnd_) ShowWindow(hwnd_, visible ? (GetParent(hwnd_) ? SW_SHOW : SW_SHOWNORMAL) : SW_HIDE);
-    else if (visible && parent_ && parent_->HandleAllocated()) Handle();
+    if (hwnd_)
+        ShowWindow(hwnd_, visible ? (GetParent(hwnd_) ? SW_SHOW : SW_SHOWNORMAL) : SW_HIDE);
+    else if (visible && parent_ && parent_->HandleAllocated())
+        Handle();
     Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
     if (parent_ && align_ != TAlign::alNone) parent_->Realign();
 }
@@ -258,11 +265,16 @@ void TWinControl::AlignControls(RECT& rect) {
     AdjustClientRect(rect);
     auto key = [](const TControl* c) {
         switch (c->align_) {
-        case TAlign::alTop: return c->top_;
-        case TAlign::alBottom: return -(c->top_ + c->height_);
-        case TAlign::alLeft: return c->left_;
-        case TAlign::alRight: return -(c->left_ + c->width_);
-        default: return 0;
+        case TAlign::alTop:
+            return c->top_;
+        case TAlign::alBottom:
+            return -(c->top_ + c->height_);
+        case TAlign::alLeft:
+            return c->left_;
+        case TAlign::alRight:
+            return -(c->left_ + c->width_);
+        default:
+            return 0;
         }
     };
     for (TAlign a : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
@@ -314,7 +326,9 @@ void TWinControl::SetTabOrder(int order) {
     list.insert(list.begin() + order, this);
 }
 
-bool TWinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+bool TWinControl::Focused() const {
+    return hwnd_ && GetFocus() == hwnd_;
+}
 
 bool TWinControl::CanFocus() const {
     for (const TControl* c = this; c; c = c->parent_)
@@ -562,8 +576,10 @@ TWinControl::Handler TWinControl::FindHandler(UINT msg) {
 
 void TWinControl::WndProc(TMessage& message) {
     if (IsMouseMessage(message.Msg) && RouteMouse(message)) return;
-    if (Handler h = FindHandler(message.Msg)) (this->*h)(message);
-    else TControl::WndProc(message);
+    if (Handler h = FindHandler(message.Msg))
+        (this->*h)(message);
+    else
+        TControl::WndProc(message);
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -635,8 +651,10 @@ void TWinControl::WMCaptureChanged(TMessage& m) {
 void TWinControl::WMPaint(TMessage& m) {
     bool graphicChildren =
         std::any_of(controls_.begin(), controls_.end(), [](const TControl* c) { return !c->windowed_; });
-    if (superclassed_ && !graphicChildren) DefaultHandler(m);
-    else PaintHandler(m);
+    if (superclassed_ && !graphicChildren)
+        DefaultHandler(m);
+    else
+        PaintHandler(m);
 }
 
 void TWinControl::WMPrintClient(TMessage& m) {
@@ -722,21 +740,29 @@ void TWinControl::WMChar(TMessage& m) {
 
 void TWinControl::WMSetText(TMessage& m) {
     SetCaptionField(m.LParam ? reinterpret_cast<const wchar_t*>(m.LParam) : L"");
-    if (hwnd_) DefaultHandler(m);
-    else m.Result = TRUE;
+    if (hwnd_)
+        DefaultHandler(m);
+    else
+        m.Result = TRUE;
 }
 
 void TWinControl::WMReflect(TMessage& m) {
     HWND child = nullptr;
     switch (m.Msg) {
-    case WM_NOTIFY: child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom; break;
-    case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem; break;
+    case WM_NOTIFY:
+        child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
+        break;
+    case WM_DRAWITEM:
+        child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+        break;
     case WM_MEASUREITEM: {
         auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
         child = mis->CtlType == ODT_MENU ? nullptr : GetDlgItem(hwnd_, int(mis->CtlID));
         break;
     }
-    default: child = reinterpret_cast<HWND>(m.LParam); break;
+    default:
+        child = reinterpret_cast<HWND>(m.LParam);
+        break;
     }
     TWinControl* target = FromHandle(child);
     if (target && target != this) {
@@ -777,27 +803,35 @@ void TWinControl::CMEnabledChanged(TMessage& m) {
 void TWinControl::CMFontChanged(TMessage& m) {
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     TControl::CMFontChanged(m);
-    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_PARENTFONTCHANGED);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->Perform(CM_PARENTFONTCHANGED);
 }
 
 void TWinControl::CMColorChanged(TMessage& m) {
     TControl::CMColorChanged(m);
-    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_PARENTCOLORCHANGED);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TWinControl::CMSysColorChange(TMessage& m) {
     TControl::CMSysColorChange(m);
-    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_SYSCOLORCHANGE);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->Perform(CM_SYSCOLORCHANGE);
 }
 
 void TWinControl::CMFocusChanged(TMessage& m) {
     TControl::CMFocusChanged(m);
-    for (TControl* c : std::vector<TControl*>(controls_)) c->Perform(CM_FOCUSCHANGED, m.WParam, m.LParam);
+    for (TControl* c : std::vector<TControl*>(controls_))
+        c->Perform(CM_FOCUSCHANGED, m.WParam, m.LParam);
 }
 
-void TWinControl::CMDialogKey(TMessage& m) { Broadcast(m); }
+void TWinControl::CMDialogKey(TMessage& m) {
+    Broadcast(m);
+}
 
-void TWinControl::CMDialogChar(TMessage& m) { Broadcast(m); }
+void TWinControl::CMDialogChar(TMessage& m) {
+    Broadcast(m);
+}
 
 void TWinControl::CMVisibleChanged(TMessage& m) {
     if (!visible_ && Focused() && parent_)

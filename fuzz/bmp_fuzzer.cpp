@@ -15,7 +15,8 @@ namespace {
 void Check(const std::uint8_t* data, std::size_t size, bool file) {
     yq::TBmpLayout layout;
     std::string error;
-    bool ok = file ? yq::ParseBmpFile(data, size, layout, error) : yq::ParsePackedDib(data, size, layout, error);
+    bool ok =
+        file ? yq::ParseBmpFile(data, size, layout, error) : yq::ParsePackedDib(data, size, layout, error);
     if (!ok) {
         if (error.empty()) abort();
         return;
@@ -30,8 +31,10 @@ void Check(const std::uint8_t* data, std::size_t size, bool file) {
     }
     // Touch every byte the layout claims, so that ASan sees a bad claim.
     volatile std::uint8_t sum = 0;
-    for (std::size_t i = 0; i < layout.InfoSize; ++i) sum = std::uint8_t(sum + data[layout.InfoOffset + i]);
-    for (std::size_t i = 0; i < layout.BitsSize; ++i) sum = std::uint8_t(sum + data[layout.BitsOffset + i]);
+    for (std::size_t i = 0; i < layout.InfoSize; ++i)
+        sum = std::uint8_t(sum + data[layout.InfoOffset + i]);
+    for (std::size_t i = 0; i < layout.BitsSize; ++i)
+        sum = std::uint8_t(sum + data[layout.BitsOffset + i]);
 }
 
 } // namespace

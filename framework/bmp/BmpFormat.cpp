@@ -4,8 +4,12 @@ namespace yq {
 
 namespace {
 
-std::uint32_t U16(const std::uint8_t* p) { return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8; }
-std::uint32_t U32(const std::uint8_t* p) { return U16(p) | U16(p + 2) << 16; }
+std::uint32_t U16(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8;
+}
+std::uint32_t U32(const std::uint8_t* p) {
+    return U16(p) | U16(p + 2) << 16;
+}
 
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3;
 
@@ -43,8 +47,15 @@ bool ParseInfo(const std::uint8_t* data, std::size_t size, std::size_t base, std
     if (width <= 0 || height <= 0 || width > 65535 || height > 65535) return Fail(error, "bad size");
     if (width * height > kMaxBmpPixels) return Fail(error, "picture too large");
     switch (bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    default: return Fail(error, "bad bit count");
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return Fail(error, "bad bit count");
     }
     bool rle = compression == kRle8 || compression == kRle4;
     if (compression == kRle8 && bitCount != 8) return Fail(error, "bad compression");

@@ -11,14 +11,14 @@ namespace yq {
 
 struct TBmpLayout {
     int Width = 0;
-    int Height = 0;       // always positive
-    bool TopDown = false; // rows stored top row first
-    int BitCount = 0;     // 1, 4, 8, 16, 24 or 32
+    int Height = 0;                // always positive
+    bool TopDown = false;          // rows stored top row first
+    int BitCount = 0;              // 1, 4, 8, 16, 24 or 32
     std::uint32_t Compression = 0; // 0 RGB, 1 RLE8, 2 RLE4, 3 BITFIELDS
     std::size_t InfoOffset = 0;    // BITMAPINFOHEADER (or core header)
     std::size_t InfoSize = 0;      // header + masks + colour table
     std::size_t BitsOffset = 0;
-    std::size_t BitsSize = 0;      // bytes of pixel data that may be read
+    std::size_t BitsSize = 0; // bytes of pixel data that may be read
 };
 
 // Largest picture accepted, in pixels (width × height).

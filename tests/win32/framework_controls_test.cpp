@@ -85,7 +85,9 @@ protected:
     TForm* form = nullptr;
 };
 
-LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
 
 TEST_F(ControlsTest, ChildrenAlignInTheParentsAdjustedClientRectangle) {
     auto* panel = new TFramed(form);
@@ -182,7 +184,7 @@ TEST_F(ControlsTest, SettersSendTheirNotificationsThroughTheMessageMethod) {
     probe->SetEnabled(false); // unchanged: nothing
     probe->WindowProc = saved;
     EXPECT_EQ(seen, (std::vector<UINT>{CM_ENABLEDCHANGED, WM_SETTEXT, CM_TEXTCHANGED, CM_COLORCHANGED,
-                                        CM_FONTCHANGED, CM_VISIBLECHANGED}));
+                                       CM_FONTCHANGED, CM_VISIBLECHANGED}));
     EXPECT_EQ(probe->Caption(), L"x");
     EXPECT_FALSE(probe->ParentFont());
 }
@@ -220,11 +222,11 @@ TEST_F(ControlsTest, PaintToDrawsTheControlAndItsChildrenIntoABitmap) {
     TBitmap bmp(120, 80);
     form->Show();
     form->PaintTo(bmp.Canvas().Handle(), 0, 0);
-    EXPECT_EQ(bmp.Pixel(5, 5), clBlack);      // panel frame
-    EXPECT_EQ(bmp.Pixel(7, 7), clWhite);      // panel face
-    EXPECT_EQ(bmp.Pixel(20, 20), clRed);      // windowless child
-    EXPECT_EQ(bmp.Pixel(55, 15), clBlack);    // windowed child's frame
-    EXPECT_EQ(bmp.Pixel(65, 25), clBlue);     // windowed child's face
+    EXPECT_EQ(bmp.Pixel(5, 5), clBlack);                  // panel frame
+    EXPECT_EQ(bmp.Pixel(7, 7), clWhite);                  // panel face
+    EXPECT_EQ(bmp.Pixel(20, 20), clRed);                  // windowless child
+    EXPECT_EQ(bmp.Pixel(55, 15), clBlack);                // windowed child's frame
+    EXPECT_EQ(bmp.Pixel(65, 25), clBlue);                 // windowed child's face
     EXPECT_EQ(bmp.Pixel(110, 70), ColorToRGB(clBtnFace)); // the form
 }
 

@@ -97,9 +97,12 @@ TEST(Properties, ByNameOnATableOfPropertiesAndKinds) {
         const wchar_t* set;
         long long expected;
     } ints[] = {
-        {panel, "Width", L"250", 250},        {panel, "Color", L"255", 255},
-        {panel, "BevelWidth", L"3", 3},       {&timer, "Interval", L"40", 40},
-        {panel->FontPtr(), "Height", L"-16", -16}, {panel, "Tag", L"199", 199},
+        {panel, "Width", L"250", 250},
+        {panel, "Color", L"255", 255},
+        {panel, "BevelWidth", L"3", 3},
+        {&timer, "Interval", L"40", 40},
+        {panel->FontPtr(), "Height", L"-16", -16},
+        {panel, "Tag", L"199", 199},
         {panel, "Width", L"12x", 250}, // not decimal: ignored
     };
     for (const IntCase& c : ints) {
@@ -194,7 +197,8 @@ protected:
     void SetUp() override {
         saved = Application().MessageBoxFunc;
         Application().Title = L"云樵";
-        Application().MessageBoxFunc = [this](const std::wstring& text, const std::wstring& caption, UINT flags) {
+        Application().MessageBoxFunc = [this](const std::wstring& text, const std::wstring& caption,
+                                              UINT flags) {
             boxes.push_back({text, caption, flags});
             return IDOK;
         };

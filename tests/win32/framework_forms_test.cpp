@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <string>
 #include <vector>
 
@@ -25,7 +24,8 @@ struct GuiCounts {
 
 long CountWindows(HWND parent) {
     long n = 0;
-    for (HWND h = FindWindowExW(parent, nullptr, nullptr, nullptr); h; h = FindWindowExW(parent, h, nullptr, nullptr))
+    for (HWND h = FindWindowExW(parent, nullptr, nullptr, nullptr); h;
+         h = FindWindowExW(parent, h, nullptr, nullptr))
         if (GetWindowThreadProcessId(h, nullptr) == GetCurrentThreadId()) n += 1 + CountWindows(h);
     return n;
 }
@@ -44,13 +44,16 @@ GuiCounts Counts() {
         unsigned char* peb = nullptr;
         asm("mov %%gs:0x60, %0" : "=r"(peb)); // the process environment block
         auto* table = *reinterpret_cast<Entry**>(peb + 0xF8);
-        for (int i = 0; table && i < 65536; ++i) c.gdi += table[i].type != 0;
+        for (int i = 0; table && i < 65536; ++i)
+            c.gdi += table[i].type != 0;
     }
     if (c.user == 0) c.user = CountWindows(nullptr) + CountWindows(HWND_MESSAGE);
     return c;
 }
 
-std::ostream& operator<<(std::ostream& os, const GuiCounts& c) { return os << "gdi " << c.gdi << " user " << c.user; }
+std::ostream& operator<<(std::ostream& os, const GuiCounts& c) {
+    return os << "gdi " << c.gdi << " user " << c.user;
+}
 
 class TBox : public TCustomControl {
 public:
@@ -216,8 +219,10 @@ TEST_F(FormsTest, CloseHidesOtherFormsAndModalResultEndsShowModal) {
     PostMessageW(form->Handle(), WM_USER + 1, 0, 0);
     TWndMethod previous = form->WindowProc;
     form->WindowProc = [&](TMessage& m) {
-        if (m.Msg == WM_USER + 1) form->SetModalResult(mrYes);
-        else previous(m);
+        if (m.Msg == WM_USER + 1)
+            form->SetModalResult(mrYes);
+        else
+            previous(m);
     };
     EXPECT_EQ(form->ShowModal(), mrYes);
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
@@ -253,13 +258,15 @@ TEST_F(FormsTest, NoHandleLeakAfterRepaintsOrCreatingAndFreeingForms) {
     form->Show();
     TBitmap target(200, 150);
     auto repaint = [&] {
-        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(form->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         form->PaintTo(target.Canvas().Handle(), 0, 0);
         Application().ProcessMessages();
     };
     repaint();
     GuiCounts start = Counts();
-    for (int i = 0; i < 1000; ++i) repaint();
+    for (int i = 0; i < 1000; ++i)
+        repaint();
     EXPECT_EQ(Counts(), start);
     delete form;
     delete build(); // warm-up: window classes, stock objects

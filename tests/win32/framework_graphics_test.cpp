@@ -83,11 +83,13 @@ TEST(Canvas, PenBrushAndShapes) {
     c.MoveTo(0, 20);
     c.LineTo(40, 20);
     int solid = 0, dotted = 0;
-    for (int x = 0; x < 30; ++x) solid += bmp.Pixel(x, 20) == clBlue;
+    for (int x = 0; x < 30; ++x)
+        solid += bmp.Pixel(x, 20) == clBlue;
     c.Pen().SetStyle(TPenStyle::psDot);
     c.MoveTo(0, 25);
     c.LineTo(40, 25);
-    for (int x = 0; x < 30; ++x) dotted += bmp.Pixel(x, 25) == clBlue;
+    for (int x = 0; x < 30; ++x)
+        dotted += bmp.Pixel(x, 25) == clBlue;
     EXPECT_EQ(solid, 30);
     EXPECT_GT(dotted, 5);
     EXPECT_LT(dotted, 25);
@@ -170,10 +172,10 @@ TEST(Frames, Frame3DAndEdges) {
     struct Case {
         int x, y;
         TColor color;
-    } cases[] = {{0, 0, clRed},   {8, 0, clRed},  {9, 0, clBlue}, {0, 8, clRed},
-                 {0, 9, clBlue},  {9, 9, clBlue}, {1, 1, clRed},  {8, 8, clBlue},
-                 {2, 2, clWhite}, {5, 5, clWhite}};
-    for (const Case& c : cases) EXPECT_EQ(bmp.Pixel(c.x, c.y), c.color) << c.x << "," << c.y;
+    } cases[] = {{0, 0, clRed},  {8, 0, clRed}, {9, 0, clBlue}, {0, 8, clRed},   {0, 9, clBlue},
+                 {9, 9, clBlue}, {1, 1, clRed}, {8, 8, clBlue}, {2, 2, clWhite}, {5, 5, clWhite}};
+    for (const Case& c : cases)
+        EXPECT_EQ(bmp.Pixel(c.x, c.y), c.color) << c.x << "," << c.y;
     RECT e{10, 10, 20, 20};
     DrawEdge(bmp.Canvas(), e, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
     EXPECT_EQ(bmp.Pixel(10, 10), ColorToRGB(clBtnHighlight));
@@ -298,9 +300,9 @@ TEST(Jpeg, CorruptDataIsAnErrorNotAnExit) {
     TJPEGImage jpeg;
     jpeg.LoadFromBytes(good.data(), good.size());
     std::vector<std::vector<std::uint8_t>> broken{
-        {0xFF, 0xD8, 0xFF, 0xE0, 0x00},                       // header cut short
+        {0xFF, 0xD8, 0xFF, 0xE0, 0x00},                             // header cut short
         std::vector<std::uint8_t>(good.begin(), good.begin() + 20), // no frame
-        {0xFF, 0xD8, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05},     // garbage after SOI
+        {0xFF, 0xD8, 0x00, 0x01, 0x02, 0x03, 0x04, 0x05},           // garbage after SOI
     };
     for (auto& b : broken) {
         EXPECT_THROW(jpeg.LoadFromBytes(b.data(), b.size()), EInvalidGraphic);

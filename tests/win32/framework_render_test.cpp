@@ -121,11 +121,13 @@ TEST(RenderedForm, ControlsDrawnIntoAMemoryBitmap) {
         {"marker edge shows the panel", 162, 72, face},
         {"hidden control not drawn", 221, 171, face},
     };
-    for (const Case& c : cases) EXPECT_EQ(shot.Pixel(c.x, c.y), c.color) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(shot.Pixel(c.x, c.y), c.color) << c.what;
     // The caption is drawn in red somewhere inside the label.
     int red = 0;
     for (int y = 71; y < 100; ++y)
-        for (int x = 31; x < 150; ++x) red += shot.Pixel(x, y) == clRed;
+        for (int x = 31; x < 150; ++x)
+            red += shot.Pixel(x, y) == clRed;
     EXPECT_GT(red, 20);
     wchar_t path[MAX_PATH];
     GetTempPathW(MAX_PATH, path);
