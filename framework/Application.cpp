@@ -105,6 +105,19 @@ bool TApplication::IsKeyMsg(MSG& msg) {
     return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 }
 
+THintController& TApplication::Hints() {
+    if (!hints_) hints_ = new THintController(this);
+    return *hints_;
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == hints_) hints_ = nullptr;
+    if (component == mainForm_) mainForm_ = nullptr;
+    released_.erase(std::remove(released_.begin(), released_.end(), component), released_.end());
+}
+
 bool TApplication::ProcessMessage(MSG& msg) {
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
     if (msg.message == WM_QUIT) {
@@ -113,6 +126,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     }
     bool handled = false;
     try {
+        if (hints_ || msg.message == WM_MOUSEMOVE) Hints().Watch(msg);
         if (OnMessage) OnMessage(msg, handled);
         if (!handled) handled = IsKeyMsg(msg);
     } catch (...) {

@@ -4,6 +4,7 @@
 // keyboard's dialog keys, and the one place where exceptions escaping
 // handlers are shown.
 #include "Form.h"
+#include "Hint.h"
 
 #include <exception>
 #include <functional>
@@ -45,6 +46,11 @@ public:
 
     TForm* MainForm() const { return mainForm_; }
 
+    // Hints of the controls under the pointer (ShowHint, HintPause,
+    // HintHidePause); CancelHint hides a showing one.
+    THintController& Hints();
+    void CancelHint() { Hints().CancelHint(); }
+
     // Constructs the form, owned by the application, and runs its creation
     // step; an exception there is shown and start-up goes on.
     template <class T> T* CreateForm() {
@@ -68,12 +74,16 @@ public:
     // message.
     void FreeLater(TForm* form);
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void AdoptForm(TForm* form);
     bool IsKeyMsg(MSG& msg);
     void Idle();
     void FreeReleased();
     TForm* mainForm_ = nullptr;
+    THintController* hints_ = nullptr;
     bool terminated_ = false;
     std::vector<TForm*> released_;
 };

@@ -385,6 +385,10 @@ void TControl::Resize() {
     if (OnResize) OnResize(this);
 }
 
+void TControl::DoContextPopup(POINT mousePos, bool& handled) {
+    if (OnContextPopup) OnContextPopup(this, mousePos, handled);
+}
+
 void TControl::CMMouseEnter(TMessage&) {
     if (OnMouseEnter) OnMouseEnter(this);
 }

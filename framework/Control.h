@@ -45,6 +45,9 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TComponent* sender, TShiftState shift, int x, int y)>;
 using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TComponent* sender, wchar_t& key)>;
+// mousePos: client coordinates, (-1, -1) from the keyboard; handled starts
+// false, true stops the request from going on to the parent.
+using TContextPopupEvent = std::function<void(TComponent* sender, POINT mousePos, bool& handled)>;
 
 // Shift state of a mouse message's WParam, and of the keyboard now.
 TShiftState MouseShiftState(WPARAM keys);
@@ -165,6 +168,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TContextPopupEvent OnContextPopup;
 
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
@@ -190,6 +194,8 @@ protected:
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
+    // A context menu request (right click, menu key); raises OnContextPopup.
+    virtual void DoContextPopup(POINT mousePos, bool& handled);
 
     // Notifications; each default is cheap and most repaint.
     virtual void CMMouseEnter(TMessage& message);
@@ -382,6 +388,7 @@ private:
     void WMCtlColor(TMessage& m);
     void WMSysColorChange(TMessage& m);
     void WMCaptureChanged(TMessage& m);
+    void WMContextMenu(TMessage& m);
     void WMNCDestroy(TMessage& m);
 
     HWND hwnd_ = nullptr;

@@ -7,9 +7,10 @@ namespace yq {
 
 namespace {
 // Control canvases that hold a DC taken outside painting, freed at idle.
+// Never destroyed: canvases of forms freed at exit still sign off.
 std::vector<TControlCanvas*>& HeldCanvases() {
-    static std::vector<TControlCanvas*> held;
-    return held;
+    static auto* held = new std::vector<TControlCanvas*>;
+    return *held;
 }
 } // namespace
 

@@ -23,6 +23,25 @@ void DrawEdge(TCanvas& canvas, RECT& r, UINT edge, UINT flags) {
     if (HDC dc = canvas.Handle()) ::DrawEdge(dc, &r, edge, flags);
 }
 
+void StampMonochrome(TCanvas& canvas, int x, int y, const TBitmap& bitmap, TColor color) {
+    if (bitmap.Empty()) return;
+    TBitmap copy;
+    const TBitmap* mono = &bitmap;
+    if (!bitmap.Monochrome()) {
+        copy.Assign(bitmap);
+        copy.SetMonochrome(true);
+        mono = &copy;
+    }
+    HDC dc = canvas.Handle(), src = mono->Canvas().Handle();
+    if (!dc || !src) return;
+    TBrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
+    TSelectObject select(dc, brush.Get());
+    // Source bits come from the DIB's black/white colour table; the result
+    // is the brush where the source is black, the destination where white.
+    constexpr DWORD kPSDPxax = 0x00B8074A;
+    BitBlt(dc, x, y, mono->Width(), mono->Height(), src, 0, 0, kPSDPxax);
+}
+
 TOffscreen::TOffscreen(int width, int height) : bitmap_(width > 0 ? width : 1, height > 0 ? height : 1) {}
 
 void TOffscreen::CopyTo(HDC dc, int x, int y) {

@@ -14,6 +14,12 @@ void Frame3D(TCanvas& canvas, RECT& r, TColor topLeft, TColor bottomRight, int w
 // r becomes the inside.
 void DrawEdge(TCanvas& canvas, RECT& r, UINT edge, UINT flags);
 
+// Paints `color` at (x, y) where the bitmap is black and leaves the rest:
+// the stamp of a monochrome picture (a colour bitmap is first made
+// monochrome: everything but white counts as black).  Disabled glyphs are
+// drawn with two such stamps.
+void StampMonochrome(TCanvas& canvas, int x, int y, const TBitmap& bitmap, TColor color);
+
 // A bitmap to compose a picture on before copying it to the screen in one
 // step (no flicker).
 class TOffscreen {

@@ -7,8 +7,9 @@
 namespace yq {
 
 TScreen& Screen() {
-    static TScreen screen;
-    return screen;
+    // Never destroyed: forms the application frees at exit still sign off.
+    static TScreen* screen = new TScreen;
+    return *screen;
 }
 
 void TScreen::RemoveForm(TForm* form) {

@@ -567,6 +567,7 @@ TWinControl::Handler TWinControl::FindHandler(UINT msg) {
         {WM_CTLCOLORSCROLLBAR, &TWinControl::WMCtlColor},
         {WM_SYSCOLORCHANGE, &TWinControl::WMSysColorChange},
         {WM_CAPTURECHANGED, &TWinControl::WMCaptureChanged},
+        {WM_CONTEXTMENU, &TWinControl::WMContextMenu},
         {WM_NCDESTROY, &TWinControl::WMNCDestroy},
     };
     for (const Entry& e : table)
@@ -784,6 +785,23 @@ void TWinControl::WMCtlColor(TMessage& m) {
 void TWinControl::WMSysColorChange(TMessage& m) {
     Perform(CM_SYSCOLORCHANGE);
     DefaultHandler(m);
+}
+
+void TWinControl::WMContextMenu(TMessage& m) {
+    bool handled = false;
+    if (m.LParam == -1) {
+        DoContextPopup({-1, -1}, handled);
+    } else {
+        POINT p{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
+        ::ScreenToClient(hwnd_, &p);
+        TControl* target = ControlAtPos(p, false);
+        if (target) target->DoContextPopup({p.x - target->Left(), p.y - target->Top()}, handled);
+        if (!handled) DoContextPopup(p, handled);
+    }
+    if (handled)
+        m.Result = 0;
+    else
+        DefaultHandler(m);
 }
 
 void TWinControl::WMNCDestroy(TMessage& m) {

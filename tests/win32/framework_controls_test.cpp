@@ -4,6 +4,7 @@
 #include "Bitmap.h"
 #include "CustomControl.h"
 #include "Form.h"
+#include "Hint.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,78 @@ TEST_F(ControlsTest, PaintToDrawsTheControlAndItsChildrenIntoABitmap) {
     EXPECT_EQ(bmp.Pixel(55, 15), clBlack);                // windowed child's frame
     EXPECT_EQ(bmp.Pixel(65, 25), clBlue);                 // windowed child's face
     EXPECT_EQ(bmp.Pixel(110, 70), ColorToRGB(clBtnFace)); // the form
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ControlsTest, HintShowsAfterThePauseAndGoesOnAClick) {
+    auto* panel = new TFramed(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 200, 100);
+    auto* probe = new TProbe(form);
+    probe->SetParent(panel);
+    probe->SetBounds(50, 20, 40, 30);
+    probe->SetHint(L"第一行\r\n第二行|状态栏");
+    probe->SetShowHint(true);
+    form->Show();
+    THintController& hints = Application().Hints();
+    hints.HintPause = 10;
+    auto pump = [](auto done) {
+        DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < 3000) {
+            Application().ProcessMessages();
+            Sleep(5);
+        }
+    };
+    PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(55, 25));
+    pump([&] { return hints.HintShowing(); });
+    ASSERT_TRUE(hints.HintShowing());
+    EXPECT_EQ(hints.HintControl(), probe);
+    EXPECT_EQ(hints.Window()->Caption(), L"第一行\r\n第二行");
+    EXPECT_GT(hints.Window()->Height(), 2 * -hints.Window()->Font().Height());
+    PostMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 25));
+    Application().ProcessMessages();
+    EXPECT_FALSE(hints.HintShowing());
+    // A control without ShowHint shows nothing; a freed one is forgotten.
+    PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    Application().ProcessMessages();
+    EXPECT_EQ(hints.HintControl(), panel);
+    PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(55, 25));
+    Application().ProcessMessages();
+    delete probe;
+    EXPECT_EQ(hints.HintControl(), nullptr);
+    Sleep(30);
+    Application().ProcessMessages();
+    EXPECT_FALSE(hints.HintShowing());
+    hints.HintPause = 500;
+}
+
+TEST_F(ControlsTest, ContextMenuRequestsGoToTheControlUnderThePointerFirst) {
+    auto* panel = new TFramed(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 200, 100);
+    auto* probe = new TProbe(form);
+    probe->SetParent(panel);
+    probe->SetBounds(50, 20, 40, 30);
+    std::vector<std::string> log;
+    bool childHandles = false;
+    probe->OnContextPopup = [&](TComponent*, POINT p, bool& handled) {
+        log.push_back("child " + std::to_string(p.x) + "," + std::to_string(p.y));
+        handled = childHandles;
+    };
+    panel->OnContextPopup = [&](TComponent*, POINT p, bool&) {
+        log.push_back("panel " + std::to_string(p.x) + "," + std::to_string(p.y));
+    };
+    HWND h = panel->Handle();
+    POINT at{60, 30};
+    ClientToScreen(h, &at);
+    SendMessageW(h, WM_CONTEXTMENU, WPARAM(h), MAKELPARAM(at.x, at.y));
+    childHandles = true;
+    SendMessageW(h, WM_CONTEXTMENU, WPARAM(h), MAKELPARAM(at.x, at.y));
+    SendMessageW(h, WM_CONTEXTMENU, WPARAM(h), -1);
+    EXPECT_EQ(log, (std::vector<std::string>{"child 10,10", "panel 60,30", "child 10,10", "panel -1,-1"}));
 }
 
 } // namespace

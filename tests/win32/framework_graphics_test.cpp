@@ -275,6 +275,23 @@ TEST(Bitmaps, MonochromeKeepsWhiteAndBlackensTheRest) {
     EXPECT_EQ(copy.Pixel(2, 0), clBlack);
 }
 
+TEST(Bitmaps, AMonochromeStampPaintsTheDarkPixelsOnly) {
+    TBitmap glyph(3, 3);
+    glyph.SetPixel(1, 1, clNavy);
+    glyph.SetPixel(2, 2, clBlack);
+    TBitmap target(6, 6);
+    target.Canvas().Brush().SetColor(clLime);
+    target.Canvas().FillRect({0, 0, 6, 6});
+    StampMonochrome(target.Canvas(), 1, 1, glyph, clRed); // a colour bitmap
+    glyph.SetMonochrome(true);
+    StampMonochrome(target.Canvas(), 0, 0, glyph, clBlue); // a monochrome one
+    EXPECT_EQ(target.Pixel(1, 1), clBlue);
+    EXPECT_EQ(target.Pixel(2, 2), clBlue); // both stamps: the second wins
+    EXPECT_EQ(target.Pixel(3, 3), clRed);
+    EXPECT_EQ(target.Pixel(0, 0), clLime);
+    EXPECT_EQ(target.Pixel(2, 1), clLime);
+}
+
 TEST(Bitmaps, MissingResourceGivesNoPicture) {
     TBitmap bmp;
     EXPECT_FALSE(bmp.LoadFromResourceName(GetModuleHandleW(nullptr), L"NO_SUCH_BITMAP"));
