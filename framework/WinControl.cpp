@@ -1,8 +1,9 @@
+// TWinControl: its window, its child controls and their alignment, the
+// window procedure, reflected child messages and the notifications.
 #include "Control.h"
 
 #include "Application.h"
 #include "Form.h"
-#include "Screen.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -48,10 +49,6 @@ WNDPROC EnsureWindowClass(const std::wstring& name, UINT classStyle, const wchar
 
 bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
-}
-bool IsButtonDown(UINT msg) {
-    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
-           msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
 } // namespace
@@ -310,204 +307,6 @@ void TWinControl::AlignControls(RECT& rect) {
     }
 }
 
-// ---- focus and tab order ----------------------------------------------------
-
-int TWinControl::TabOrder() const {
-    if (!parent_) return -1;
-    auto& list = parent_->tabList_;
-    return int(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
-void TWinControl::SetTabOrder(int order) {
-    if (!parent_) return;
-    auto& list = parent_->tabList_;
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    order = std::clamp(order, 0, int(list.size()));
-    list.insert(list.begin() + order, this);
-}
-
-bool TWinControl::Focused() const {
-    return hwnd_ && GetFocus() == hwnd_;
-}
-
-bool TWinControl::CanFocus() const {
-    for (const TControl* c = this; c; c = c->parent_)
-        if (!c->visible_ || !c->enabled_) return false;
-    return true;
-}
-
-void TWinControl::SetFocus() {
-    TForm* form = ParentForm();
-    if (form && form != this && !form->Showing()) {
-        form->SetActiveControl(this);
-        return;
-    }
-    ::SetFocus(Handle());
-}
-
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
-    for (TWinControl* c : tabList_) {
-        list.push_back(c);
-        c->GetTabOrderList(list);
-    }
-}
-
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const {
-    std::vector<TWinControl*> list;
-    GetTabOrderList(list);
-    if (list.empty()) return nullptr;
-    int n = int(list.size());
-    int start = int(std::find(list.begin(), list.end(), current) - list.begin());
-    if (start == n) start = forward ? n - 1 : 0;
-    for (int step = 1; step <= n; ++step) {
-        int i = ((forward ? start + step : start - step) % n + n) % n;
-        TWinControl* c = list[size_t(i)];
-        if (c->CanFocus() && (!checkTabStop || c->tabStop_) && c->tabList_.empty()) return c;
-    }
-    return nullptr;
-}
-
-void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-    if (TWinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
-}
-
-void TWinControl::DoEnter() {
-    if (OnEnter) OnEnter(this);
-}
-
-void TWinControl::DoExit() {
-    if (OnExit) OnExit(this);
-}
-
-void TWinControl::KeyDown(WORD& key, TShiftState shift) {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
-}
-
-void TWinControl::KeyUp(WORD& key, TShiftState shift) {
-    if (OnKeyUp) OnKeyUp(this, key, shift);
-}
-
-void TWinControl::KeyPress(wchar_t& key) {
-    if (OnKeyPress) OnKeyPress(this, key);
-}
-
-// ---- painting ---------------------------------------------------------------
-
-TBrush& TWinControl::ColorBrush() {
-    if (brush_.Color() != color_) brush_.SetColor(color_);
-    return brush_;
-}
-
-void TWinControl::Invalidate() {
-    if (hwnd_ && !Destroying()) InvalidateRect(hwnd_, nullptr, !(ControlStyle & csOpaque));
-}
-
-void TWinControl::Update() {
-    if (hwnd_) UpdateWindow(hwnd_);
-}
-
-void TWinControl::PaintWindow(HDC dc) {
-    TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
-    DefaultHandler(m);
-}
-
-void TWinControl::PaintControls(HDC dc) {
-    for (TControl* c : std::vector<TControl*>(controls_)) {
-        if (c->windowed_ || !c->visible_) continue;
-        RECT r = c->BoundsRect(), clip;
-        if (GetClipBox(dc, &clip) != NULLREGION && !IntersectRect(&clip, &clip, &r)) continue;
-        c->PaintTo(dc, c->left_, c->top_);
-    }
-}
-
-namespace {
-// EndPaint must run even when a Paint throws, or the window stays invalid.
-class TPaintScope {
-public:
-    TPaintScope(HWND hwnd, HDC given) : hwnd_(hwnd), dc_(given) {
-        if (!dc_) {
-            dc_ = BeginPaint(hwnd, &ps_);
-            began_ = true;
-        }
-    }
-    ~TPaintScope() {
-        if (began_) EndPaint(hwnd_, &ps_);
-    }
-    TPaintScope(const TPaintScope&) = delete;
-    TPaintScope& operator=(const TPaintScope&) = delete;
-    HDC Dc() const { return dc_; }
-    bool Began() const { return began_; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-    PAINTSTRUCT ps_{};
-    bool began_ = false;
-};
-} // namespace
-
-void TWinControl::PaintHandler(TMessage& m) {
-    TPaintScope paint(hwnd_, reinterpret_cast<HDC>(m.WParam));
-    HDC dc = paint.Dc();
-    if (!dc) return;
-    if (doubleBuffered_ && paint.Began()) {
-        RECT c = ClientRect();
-        TMemoryDC mem(dc);
-        TBitmapHandle bmp(CreateCompatibleBitmap(dc, std::max(1L, c.right), std::max(1L, c.bottom)));
-        TSelectObject sel(mem.Get(), bmp.Get());
-        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.Get()), reinterpret_cast<LPARAM>(mem.Get()));
-        {
-            TSavedDC saved(mem.Get());
-            PaintWindow(mem.Get());
-        }
-        PaintControls(mem.Get());
-        BitBlt(dc, 0, 0, c.right, c.bottom, mem.Get(), 0, 0, SRCCOPY);
-    } else {
-        {
-            TSavedDC saved(dc);
-            PaintWindow(dc);
-        }
-        PaintControls(dc);
-    }
-    m.Result = 0;
-}
-
-void TWinControl::PaintNonClient(HDC dc) {
-    LONG style = GetWindowLongW(hwnd_, GWL_STYLE), ex = GetWindowLongW(hwnd_, GWL_EXSTYLE);
-    RECT r{0, 0, width_, height_};
-    if (ex & WS_EX_CLIENTEDGE) DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    if (ex & WS_EX_STATICEDGE) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    if ((style & WS_CAPTION) == WS_BORDER) FrameRect(dc, &r, HBRUSH(GetStockObject(BLACK_BRUSH)));
-}
-
-void TWinControl::PaintTo(HDC dc, int x, int y) {
-    if (!hwnd_) Handle();
-    if (!hwnd_) return;
-    RECT window, client;
-    GetWindowRect(hwnd_, &window);
-    GetClientRect(hwnd_, &client);
-    POINT origin{0, 0};
-    ::ClientToScreen(hwnd_, &origin);
-    int cx = origin.x - window.left, cy = origin.y - window.top;
-    TSavedDC saved(dc);
-    POINT org;
-    GetWindowOrgEx(dc, &org);
-    SetWindowOrgEx(dc, org.x - x, org.y - y, nullptr);
-    IntersectClipRect(dc, 0, 0, width_, height_);
-    if (cx || cy || client.right != width_ || client.bottom != height_) PaintNonClient(dc);
-    {
-        TSavedDC inner(dc);
-        SetWindowOrgEx(dc, org.x - x - cx, org.y - y - cy, nullptr);
-        IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-        Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
-        Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    }
-    // Children in the client area's coordinates, clipped to it.
-    IntersectClipRect(dc, cx, cy, cx + client.right, cy + client.bottom);
-    for (TControl* c : std::vector<TControl*>(controls_))
-        if (c->windowed_ && c->visible_) c->PaintTo(dc, cx + c->left_, cy + c->top_);
-}
-
 // ---- the window procedure ---------------------------------------------------
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -591,152 +390,9 @@ void TWinControl::DefaultHandler(TMessage& message) {
     message.Result = CallWindowProcW(defWndProc_, hwnd_, message.Msg, message.WParam, message.LParam);
 }
 
-// Mouse messages over a windowless child go to that child, in its
-// coordinates; the child that took a button press gets the messages until
-// the release.  Returns true when a child took the message.
-bool TWinControl::RouteMouse(TMessage& m) {
-    POINT p{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
-    TControl* target = captureControl_;
-    if (!target) target = ControlAtPos(p, false);
-    if (m.Msg == WM_MOUSEMOVE) {
-        if (!mouseInside_ && hwnd_) {
-            mouseInside_ = true;
-            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd_, 0};
-            TrackMouseEvent(&tme);
-            Perform(CM_MOUSEENTER);
-        }
-        if (!captureControl_) SetHover(target);
-    }
-    if (!target) return false;
-    if (IsButtonDown(m.Msg) && (target->ControlStyle & csCaptureMouse)) captureControl_ = target;
-    LPARAM lp = MAKELPARAM(p.x - target->left_, p.y - target->top_);
-    TMessage routed{m.Msg, m.WParam, lp, 0};
-    target->WindowProc(routed);
-    m.Result = routed.Result;
-    bool anyButton = (m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
-    if ((m.Msg == WM_LBUTTONUP || m.Msg == WM_RBUTTONUP || m.Msg == WM_MBUTTONUP) && !anyButton) {
-        if (captureControl_ == target) {
-            captureControl_ = nullptr;
-            if (hwnd_ && GetCapture() == hwnd_) ReleaseCapture();
-        }
-        if (!captureControl_) SetHover(ControlAtPos(p, false));
-    }
-    return true;
-}
-
-void TWinControl::SetHover(TControl* control) {
-    if (control == hover_) return;
-    TControl* old = hover_;
-    hover_ = control;
-    if (old) old->Perform(CM_MOUSELEAVE);
-    if (control) control->Perform(CM_MOUSEENTER);
-}
-
-void TWinControl::WMMouseLeave(TMessage& m) {
-    if (captureControl_) return; // the capture keeps the mouse ours
-    mouseInside_ = false;
-    SetHover(nullptr);
-    Perform(CM_MOUSELEAVE);
-    DefaultHandler(m);
-}
-
-void TWinControl::WMCaptureChanged(TMessage& m) {
-    if (captureControl_ && reinterpret_cast<HWND>(m.LParam) != hwnd_) {
-        TControl* lost = captureControl_;
-        captureControl_ = nullptr;
-        lost->Perform(WM_CANCELMODE);
-    }
-    DefaultHandler(m);
-}
-
-void TWinControl::WMPaint(TMessage& m) {
-    bool graphicChildren =
-        std::any_of(controls_.begin(), controls_.end(), [](const TControl* c) { return !c->windowed_; });
-    if (superclassed_ && !graphicChildren)
-        DefaultHandler(m);
-    else
-        PaintHandler(m);
-}
-
-void TWinControl::WMPrintClient(TMessage& m) {
-    if (superclassed_) {
-        DefaultHandler(m);
-        TSavedDC saved(reinterpret_cast<HDC>(m.WParam));
-        PaintControls(reinterpret_cast<HDC>(m.WParam));
-        return;
-    }
-    TMessage paint{WM_PAINT, m.WParam, 0, 0};
-    PaintHandler(paint);
-}
-
-void TWinControl::WMEraseBkgnd(TMessage& m) {
-    if (superclassed_) {
-        DefaultHandler(m);
-        return;
-    }
-    HDC dc = reinterpret_cast<HDC>(m.WParam);
-    RECT r = ClientRect();
-    ::FillRect(dc, &r, ColorBrush().Handle());
-    m.Result = 1;
-}
-
 void TWinControl::WMWindowPosChanged(TMessage& m) {
     DefaultHandler(m);
     BoundsFromWindow();
-}
-
-void TWinControl::WMSetCursor(TMessage& m) {
-    if (reinterpret_cast<HWND>(m.WParam) == hwnd_ && LOWORD(m.LParam) == HTCLIENT) {
-        TCursor cursor = Screen().Cursor();
-        if (cursor == crDefault) {
-            POINT p;
-            GetCursorPos(&p);
-            ::ScreenToClient(hwnd_, &p);
-            TControl* c = captureControl_ ? captureControl_ : ControlAtPos(p, false);
-            cursor = c ? c->cursor_ : cursor_;
-        }
-        if (cursor != crDefault) {
-            ::SetCursor(Screen().Cursors(cursor));
-            m.Result = TRUE;
-            return;
-        }
-    }
-    DefaultHandler(m);
-}
-
-void TWinControl::WMSetFocus(TMessage& m) {
-    DefaultHandler(m);
-    if (TForm* form = ParentForm(); form && form != this) form->SetFocusedControl(this);
-    DoEnter();
-}
-
-void TWinControl::WMKillFocus(TMessage& m) {
-    DefaultHandler(m);
-    DoExit();
-}
-
-void TWinControl::WMKeyDown(TMessage& m) {
-    WORD key = WORD(m.WParam);
-    KeyDown(key, KeyboardShiftState());
-    if (key == 0) return;
-    m.WParam = key;
-    DefaultHandler(m);
-}
-
-void TWinControl::WMKeyUp(TMessage& m) {
-    WORD key = WORD(m.WParam);
-    KeyUp(key, KeyboardShiftState());
-    if (key == 0) return;
-    m.WParam = key;
-    DefaultHandler(m);
-}
-
-void TWinControl::WMChar(TMessage& m) {
-    wchar_t key = wchar_t(m.WParam);
-    KeyPress(key);
-    if (key == 0) return;
-    m.WParam = key;
-    DefaultHandler(m);
 }
 
 void TWinControl::WMSetText(TMessage& m) {
@@ -785,23 +441,6 @@ void TWinControl::WMCtlColor(TMessage& m) {
 void TWinControl::WMSysColorChange(TMessage& m) {
     Perform(CM_SYSCOLORCHANGE);
     DefaultHandler(m);
-}
-
-void TWinControl::WMContextMenu(TMessage& m) {
-    bool handled = false;
-    if (m.LParam == -1) {
-        DoContextPopup({-1, -1}, handled);
-    } else {
-        POINT p{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
-        ::ScreenToClient(hwnd_, &p);
-        TControl* target = ControlAtPos(p, false);
-        if (target) target->DoContextPopup({p.x - target->Left(), p.y - target->Top()}, handled);
-        if (!handled) DoContextPopup(p, handled);
-    }
-    if (handled)
-        m.Result = 0;
-    else
-        DefaultHandler(m);
 }
 
 void TWinControl::WMNCDestroy(TMessage& m) {

@@ -5,6 +5,7 @@
 #include "CustomControl.h"
 #include "Form.h"
 #include "Hint.h"
+#include "Paint.h"
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,42 @@ TEST_F(ControlsTest, PaintToDrawsTheControlAndItsChildrenIntoABitmap) {
 } // namespace
 
 namespace {
+
+// A windowed control that shows its parent through, then marks its middle.
+class TSeeThrough : public TCustomControl {
+public:
+    explicit TSeeThrough(TComponent* owner) : TCustomControl(owner) { ControlStyle |= csOpaque; }
+
+protected:
+    void Paint() override {
+        TOffscreen buffer(width_, height_);
+        DrawParentImage(*this, buffer.Dc());
+        buffer.Canvas().Brush().SetColor(clYellow);
+        buffer.Canvas().FillRect({width_ / 2 - 1, height_ / 2 - 1, width_ / 2 + 1, height_ / 2 + 1});
+        buffer.CopyTo(Canvas().Handle());
+    }
+};
+
+TEST_F(ControlsTest, ATransparentControlDrawsWhatLiesBehindItInItsParent) {
+    auto* panel = new TFramed(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 100, 100);
+    panel->SetColor(clBlue);
+    auto* behind = new TProbe(form); // windowless, under the see-through control
+    behind->SetParent(panel);
+    behind->SetBounds(10, 10, 20, 20);
+    behind->SetColor(clRed);
+    auto* glass = new TSeeThrough(form);
+    glass->SetParent(panel);
+    glass->SetBounds(5, 5, 40, 40);
+    form->Show();
+    TBitmap shot(100, 100);
+    panel->PaintTo(shot.Canvas().Handle(), 0, 0);
+    EXPECT_EQ(shot.Pixel(6, 6), clBlue);     // the parent's face
+    EXPECT_EQ(shot.Pixel(12, 12), clRed);    // the parent's windowless child
+    EXPECT_EQ(shot.Pixel(25, 25), clYellow); // its own drawing on top
+    EXPECT_EQ(shot.Pixel(0, 0), clBlack);    // the parent's frame, outside it
+}
 
 TEST_F(ControlsTest, HintShowsAfterThePauseAndGoesOnAClick) {
     auto* panel = new TFramed(form);

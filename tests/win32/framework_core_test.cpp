@@ -59,6 +59,31 @@ TEST(Components, OwnerFreesWhatItOwnsInReverseOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"free b", "free b1", "free owner", "free c", "free a"}));
 }
 
+class TLoadCounter : public TComponent {
+public:
+    using TComponent::TComponent;
+    int loaded = 0;
+    bool loadingSeen = false;
+
+protected:
+    void Loaded() override {
+        ++loaded;
+        loadingSeen = Loading();
+    }
+};
+
+TEST(Components, LoadingEndsOnceForTheOwnerAndWhatItOwns) {
+    TLoadCounter owner;
+    auto* child = new TLoadCounter(&owner);
+    owner.BeginLoading();
+    EXPECT_TRUE(child->Loading());
+    owner.EndLoading();
+    owner.EndLoading(); // a second end changes nothing
+    EXPECT_EQ(owner.loaded, 1);
+    EXPECT_EQ(child->loaded, 1);
+    EXPECT_FALSE(child->loadingSeen); // the state is clear when Loaded runs
+}
+
 TEST(Components, FreeNotificationTellsAComponentInAnotherOwner) {
     std::vector<std::string> log;
     gLog = &log;
