@@ -16,9 +16,9 @@ namespace yq {
 
 using TMessageEvent = std::function<void(MSG& msg, bool& handled)>;
 using TExceptionEvent = std::function<void(TComponent* sender, std::exception_ptr error)>;
-// Shows a message box; tests replace it to answer boxes without a window.
 // Shows the help for a context number.
 using THelpEvent = std::function<void(int context)>;
+// Shows a message box; tests replace it to answer boxes without a window.
 using TMessageBoxFunc = std::function<int(const std::wstring& text, const std::wstring& caption, UINT flags)>;
 
 class TApplication : public TComponent {
