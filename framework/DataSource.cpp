@@ -20,6 +20,8 @@ private:
 
 // ---- TDataSource ------------------------------------------------------------
 
+YQ_CLASS_INFO(TDataSource, TComponent)
+
 TDataSource::TDataSource(TComponent* owner) : TComponent(owner) {}
 
 TDataSource::~TDataSource() {

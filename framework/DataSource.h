@@ -17,10 +17,10 @@ namespace yq {
 class TDataLink;
 
 class TDataSource : public TComponent, private TDataSetObserver {
+    YQ_CLASS(TDataSource, TComponent)
 public:
     explicit TDataSource(TComponent* owner = nullptr);
     ~TDataSource() override;
-    const char* ClassName() const override { return "TDataSource"; }
 
     TDataSetApi* DataSet() const { return dataSet_; }
     void SetDataSet(TDataSetApi* dataSet);

@@ -73,7 +73,9 @@ void TCustomEdit::CreateParamsFor(CreateParams& params) {
 void TCustomEdit::HandleCreated() {
     TWinControl::HandleCreated();
     // The byte limit is enforced on each change; the window's own limit
-    // (in characters) only has to let that many characters through.
+    // (in characters) only has to let that many characters through.  0
+    // lifts it, which a multi-line edit needs: its default stops typing near
+    // 32 K characters.
     SendMessageW(Handle(), EM_LIMITTEXT, WPARAM(maxLength_), 0);
     lastText_ = Text();
 }
@@ -121,6 +123,14 @@ void TCustomEdit::SetTextQuietly(const std::wstring& text) {
 void TCustomEdit::WndProc(TMessage& message) {
     if (message.Msg == CN_COMMAND) {
         OnEditCommand(message);
+        return;
+    }
+    // Read-only edits ask with the static-control message.
+    if ((message.Msg == CN_CTLCOLOREDIT || message.Msg == CN_CTLCOLORSTATIC) && Enabled()) {
+        HDC dc = reinterpret_cast<HDC>(message.WParam);
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        SetBkColor(dc, ColorToRGB(Color()));
+        message.Result = reinterpret_cast<LRESULT>(ColorBrush().Handle());
         return;
     }
     if (message.Msg == WM_SETTEXT) {
@@ -225,13 +235,6 @@ void TCustomMemo::CreateParamsFor(CreateParams& params) {
         params.style |= WS_VSCROLL;
     if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth)
         params.style |= WS_HSCROLL;
-}
-
-void TCustomMemo::HandleCreated() {
-    TCustomEdit::HandleCreated();
-    // The default limit of a multi-line edit (about 32 K characters) would
-    // cut a long list short; without a byte limit, allow the most there is.
-    if (MaxLength() == 0) SendMessageW(Handle(), EM_LIMITTEXT, 0, 0);
 }
 
 void TCustomMemo::SetWordWrap(bool wrap) {

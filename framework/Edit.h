@@ -107,7 +107,6 @@ public:
 
 protected:
     void CreateParamsFor(CreateParams& params) override;
-    void HandleCreated() override;
     void WndProc(TMessage& message) override;
 
 private:

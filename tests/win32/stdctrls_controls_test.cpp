@@ -148,6 +148,24 @@ TEST_F(StdControlsTest, EditTextFollowsTypingAndKeepsToItsByteLimit) {
     EXPECT_EQ(edit->Text(), L"春夏");
 }
 
+TEST_F(StdControlsTest, EditsPaintInTheirColourAndFontColour) {
+    auto* edit = Add<TEdit>(0, 0, 120, 30);
+    auto* memo = Add<TMemo>(0, 40, 120, 60);
+    for (TCustomEdit* e : {static_cast<TCustomEdit*>(edit), static_cast<TCustomEdit*>(memo)}) {
+        e->SetColor(clYellow);
+        e->Font().SetColor(clRed);
+        e->Font().SetHeight(-20);
+        e->SetText(L"灯谜");
+    }
+    memo->SetReadOnly(true);
+    TBitmap bmp(400, 300);
+    form->PaintTo(bmp.Canvas().Handle(), 0, 0);
+    for (RECT r : {RECT{2, 2, 118, 28}, RECT{2, 42, 118, 98}}) {
+        EXPECT_GT(Count(bmp, r, clYellow), 500);
+        EXPECT_GT(Count(bmp, r, clRed), 10);
+    }
+}
+
 TEST_F(StdControlsTest, MemoKeepsCrLfLinesAndCountsThemAsShown) {
     auto* memo = Add<TMemo>(0, 0, 200, 150);
     memo->SetText(L"甲 乙 丙\n丁\r戊\r\n");
@@ -214,6 +232,39 @@ TEST_F(StdControlsTest, ButtonClickSetsTheFormsModalResultAndDialogKeysPressDefa
     EXPECT_TRUE(GetWindowLongW(ok->Handle(), GWL_STYLE) & BS_DEFPUSHBUTTON);
     ok->SetVisible(false);
     EXPECT_EQ(form->Perform(CM_DIALOGKEY, VK_RETURN), 0); // a hidden default button is not pressed
+}
+
+TEST_F(StdControlsTest, PublishedPropertiesAreReachableByName) {
+    auto* label = Add<TLabel>(0, 0, 50, 20);
+    auto* memo = Add<TMemo>(0, 30, 100, 50);
+    auto* button = Add<TButton>(0, 90, 75, 25);
+    SetPropByName(label, "Alignment", L"taCenter");
+    SetPropByName(label, "Transparent", L"True");
+    SetPropByName(memo, "Text", L"甲\n乙");
+    SetPropByName(button, "ModalResult", L"6");
+    SetPropByName(button, "Caption", L"是");
+    EXPECT_EQ(label->Alignment(), TAlignment::taCenter);
+    EXPECT_EQ(GetEnumPropName(label, "Transparent"), "True");
+    EXPECT_EQ(GetEnumPropName(label, "Layout"), "tlTop");
+    EXPECT_EQ(GetWidePropByName(memo, "Text"), L"甲\r\n乙");
+    EXPECT_EQ(GetEnumPropName(memo, "WordWrap"), "True");
+    EXPECT_EQ(GetEnumPropName(memo, "ScrollBars"), "ssNone");
+    EXPECT_EQ(GetIntPropByName(button, "ModalResult"), mrYes);
+    EXPECT_EQ(button->Caption(), L"是");
+    EXPECT_EQ(GetObjectPropByName(label, "Font", "TFont"), &label->Font());
+    struct Family {
+        TPersistent* object;
+        const char* name;
+        const char* family;
+    } families[] = {{label, "TLabel", "TCustomLabel"},
+                    {memo, "TMemo", "TCustomMemo"},
+                    {memo, "TMemo", "TCustomEdit"},
+                    {button, "TButton", "TWinControl"}};
+    for (const Family& f : families) {
+        EXPECT_STREQ(f.object->ClassName(), f.name);
+        EXPECT_TRUE(f.object->InheritsFrom(f.family)) << f.name << " " << f.family;
+    }
+    EXPECT_FALSE(label->InheritsFrom("TWinControl"));
 }
 
 } // namespace
