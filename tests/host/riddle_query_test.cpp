@@ -431,3 +431,21 @@ TEST(GbkSortKey, KeysAreTheGbkBytesAndOrderTheRestAfterThem) {
     for (size_t i = 0; i + 1 < ordered.size(); ++i)
         EXPECT_LT(keyOf(ordered[i]), keyOf(ordered[i + 1])) << ordered[i] << " / " << ordered[i + 1];
 }
+
+TEST_F(RiddleQueryTest, FindsMatchesAmongScatteredRows) {
+    Release();
+    // Rowids with gaps of every size, as deletions leave them.
+    std::string sql = "BEGIN; DELETE FROM 灯谜库;";
+    Strings expected;
+    for (int i = 1, rowId = 3; i <= 300; ++i, rowId += i % 17 + 1) {
+        bool match = i % 3 == 0 || i % 50 == 1;
+        sql += "INSERT INTO 灯谜库 (rowid, 谜面, 谜目, 谜底) VALUES (" + std::to_string(rowId) + ", 'r" +
+               std::to_string(i) + "', '" + (match ? "打一字" : "打一物") + "', 'a');";
+        if (match) expected.push_back("r" + std::to_string(i));
+    }
+    Exec(file_, sql + "COMMIT;");
+    query_ = std::make_unique<TRiddleQuery>();
+    query_->FileName = file_.string();
+    Replace(kByTarget + "打一字" + kEnd);
+    EXPECT_EQ(Riddles(), expected);
+}
