@@ -28,8 +28,10 @@ void TRiddleTable::Load(TSqliteDatabase& db) {
         TSqliteStatement last(db.Handle(), R"(SELECT max(rowid) FROM "灯谜库")");
         if (last.Step()) rows_.reserve(size_t(std::clamp<std::int64_t>(last.ColumnInt(0), 0, kMaxReserve)));
     }
-    // Targets repeat a few hundred forms: one copy of each.
+    // Targets repeat a few hundred forms: one copy of each.  Collections
+    // keep a category together, so the previous row's is tried first.
     std::unordered_map<std::string_view, TTextArena::TRef> targets;
+    TTextArena::TRef lastTarget;
     TSqliteStatement select(db.Handle(),
                             R"(SELECT rowid, "谜面", "谜目", "谜底" FROM "灯谜库" ORDER BY rowid)");
     while (select.Step()) {
@@ -41,12 +43,15 @@ void TRiddleTable::Load(TSqliteDatabase& db) {
                 row.texts[size_t(f)] = arena_.Add(text);
                 continue;
             }
-            auto known = targets.find(text);
-            if (known == targets.end()) {
-                TTextArena::TRef ref = arena_.Add(text);
-                known = targets.emplace(arena_.Get(ref), ref).first; // the key lives in the arena
+            if (text != arena_.Get(lastTarget)) {
+                auto known = targets.find(text);
+                if (known == targets.end()) {
+                    TTextArena::TRef ref = arena_.Add(text);
+                    known = targets.emplace(arena_.Get(ref), ref).first; // the key lives in the arena
+                }
+                lastTarget = known->second;
             }
-            row.texts[size_t(f)] = known->second;
+            row.texts[size_t(f)] = lastTarget;
         }
     }
     loaded_ = true;
