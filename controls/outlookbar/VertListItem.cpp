@@ -62,6 +62,14 @@ RECT TDCVertListItem::DisplayRect(TDisplayCode code) const {
     return ListView().DisplayRect(*this, code);
 }
 
+void TDCVertListItem::MakeVisible(bool partialOK) {
+    ListView().EnsureVisible(*this, partialOK);
+}
+
+bool TDCVertListItem::EditCaption() {
+    return ListView().EditCaption(*this);
+}
+
 void TDCVertListItem::Delete() {
     owner_.Delete(Index());
 }

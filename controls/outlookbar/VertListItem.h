@@ -64,6 +64,10 @@ public:
     void SetFocused(bool focused);
 
     RECT DisplayRect(TDisplayCode code) const;
+    // Scrolls the list until the item shows (wholly, or partly when allowed).
+    void MakeVisible(bool partialOK);
+    // Opens the list's caption editor on this item; false when refused.
+    bool EditCaption();
     // Removes the item from its list and destroys it.
     void Delete();
 

@@ -35,6 +35,7 @@ void TDCVertListView::WndProc(TMessage& message) {
         WMPaint(message);
         return;
     }
+    if (HandleInput(message)) return;
     TCustomDCListViewEx::WndProc(message);
 }
 

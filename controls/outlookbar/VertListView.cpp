@@ -1,6 +1,7 @@
 // TDCVertListView: construction, settings and the reports of the item store.
 #include "VertListView.h"
 
+#include "Menus.h"
 #include "OutBarErrors.h"
 
 namespace yq {
@@ -24,6 +25,7 @@ YQ_PUBLISHED(TDCVertListView, TCustomDCListViewEx) {
     r.Bool("ReadOnly", &L::ReadOnly, &L::SetReadOnly);
     r.Object("LargeImages", &L::LargeImages);
     r.Object("SmallImages", &L::SmallImages);
+    r.Object("PopupMenu", &L::PopupMenu);
 }
 
 namespace {
@@ -40,16 +42,28 @@ std::unique_ptr<TDCScrollButton> MakeScrollButton(TDCVertListView* list, TDCScro
 } // namespace
 
 TDCVertListView::TDCVertListView(TComponent* owner) : TCustomDCListViewEx(owner) {
+    // The list captures the mouse itself, only for a press on an item.
+    ControlStyle &= ~unsigned(csCaptureMouse);
     SetTabStop(true);
     SetBounds(0, 0, 100, 200);
     downButton_ = MakeScrollButton(this, TDCScrollButtonStyle::dcsbs_ScrollDown);
     upButton_ = MakeScrollButton(this, TDCScrollButtonStyle::dcsbs_ScrollUp);
+    downButton_->OnSelect = [this](TComponent*) { ScrollOneDown(); };
+    upButton_->OnSelect = [this](TComponent*) { ScrollOneUp(); };
+    hoverTimer_ = new TTimer(this);
+    hoverTimer_->SetEnabled(false);
+    hoverTimer_->SetInterval(kHoverInterval);
+    hoverTimer_->OnTimer = [this](TComponent*) { HoverTick(); };
     SetItemSpace(10);
     ReadTextHeight();
 }
 
 TDCVertListView::~TDCVertListView() {
     MarkDestroying();
+    delete hoverTimer_;
+    hoverTimer_ = nullptr;
+    CancelPressOrDrag();
+    editor_.reset();
     items_.Clear();
     upButton_.reset();
     downButton_.reset();
@@ -70,6 +84,7 @@ void TDCVertListView::SetDragEnabled(bool enabled) {
     if (enabled == dragEnabled_) return;
     RepaintFrames();
     dragEnabled_ = enabled;
+    if (!enabled && dragging_) CancelPressOrDrag();
     RepaintFrames();
 }
 
@@ -93,6 +108,7 @@ void TDCVertListView::SetHighlightSelection(bool on) {
     if (on == highlightSelection_) return;
     highlightSelection_ = on;
     if (sunkSelected_) RepaintItem(Selected());
+    UpdateHotAtPointer();
 }
 
 void TDCVertListView::SetItemSpace(int space) {
@@ -157,11 +173,19 @@ void TDCVertListView::SetSmallImages(TCustomImageList* images) {
     SetImageList(smallImages_, images);
 }
 
+void TDCVertListView::SetPopupMenu(TPopupMenu* menu) {
+    if (menu == popupMenu_) return;
+    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (popupMenu_) popupMenu_->FreeNotification(this);
+}
+
 void TDCVertListView::Notification(TComponent* component, TOperation operation) {
     TCustomDCListViewEx::Notification(component, operation);
     if (operation != TOperation::opRemove) return;
     if (component == largeImages_) SetLargeImages(nullptr);
     if (component == smallImages_) SetSmallImages(nullptr);
+    if (component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TDCVertListView::ReadTextHeight() {
@@ -233,10 +257,25 @@ void TDCVertListView::SelectItem(TDCVertListItem* item, bool selected) {
     ItemSelectionChanged(item, selected);
 }
 
+// Selecting an item by any means (code, keyboard) raises the button click
+// too, unless a click is selecting it (suppress count) or it was the item
+// seen selected at the last deselection.
 void TDCVertListView::ItemSelectionChanged(TDCVertListItem* item, bool selected) {
     if (OnChange) OnChange(this, item, TItemChange::ctState);
     if (OnSelectItem) OnSelectItem(this, item, selected);
     RepaintItem(item);
+    if (!selected) {
+        previouslySelected_ = Selected();
+        return;
+    }
+    if (suppress_ == 0) {
+        if (item != previouslySelected_) DoButtonClick(item);
+        if (Contains(item)) {
+            RepaintItem(hot_);
+            EnsureVisible(*item, false);
+        }
+    }
+    AfterSelect();
 }
 
 // ---- reports of the item store ----------------------------------------------
@@ -248,15 +287,22 @@ void TDCVertListView::ItemInserted(TDCVertListItem* item) {
 
 void TDCVertListView::ItemDeleting(TDCVertListItem* item) {
     if (OnDeletion && !Destroying()) OnDeletion(this, item);
+    if (item == editItem_) CancelEdit();
+    if (item == previouslySelected_) previouslySelected_ = nullptr;
     if (item == hot_) {
         RepaintItem(hot_);
         hot_ = nullptr;
+        if (hoverTimer_) hoverTimer_->SetEnabled(false);
     }
 }
 
+// The content must not hang above the top after the column got shorter.
 void TDCVertListView::ItemDeleted() {
     if (Destroying()) return;
     Arrange();
+    if (items_.Count() == 0) return;
+    TDCVertListItem& last = *items_[items_.Count() - 1];
+    if (last.Position().y < topMargin_) EnsureVisible(last, false);
 }
 
 void TDCVertListView::ItemDestroyed(TDCVertListItem* item) {

@@ -15,7 +15,15 @@
 // height).  DisplayRect refines them into the shown geometry, Arrange lays
 // the column out, GetItemAt hit-tests, and painting composes the background,
 // the items and the hot and selected frames off screen in one pass.
+//
+// Interaction: the list scrolls by whole items (arrow buttons repeating
+// every 200 ms, the wheel), tracks the item under the pointer (the hot
+// item), draws a pressed item sunken and, on the release of a press that did
+// not move more than 5 pixels, selects the item and raises OnButtonClick
+// with it.  A press that moves further becomes an item drag; the drag hooks
+// below carry it.
 #include "ImgList.h"
+#include "ListCaptionEdit.h"
 #include "ListViewEx.h"
 #include "ScrollButton.h"
 #include "Timer.h"
@@ -33,6 +41,9 @@ public:
     // Text keeps this distance from the client's left and right edges.
     static constexpr int kTextMargin = 10;
     static constexpr int kScrollFrequency = 200;
+    static constexpr int kHoverInterval = 10;
+    // A press that moves further than this (in x or y) becomes a drag.
+    static constexpr int kDragThreshold = 5;
 
     explicit TDCVertListView(TComponent* owner = nullptr);
     ~TDCVertListView() override;
@@ -82,8 +93,23 @@ public:
     const std::wstring& Version() const { return version_; }
     void SetVersion(const std::wstring& version) { version_ = version; }
 
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
     TNotifyEvent OnAfterScroll;
     TNotifyEvent OnBeforeScroll;
+    // First thing on a left press, with its client point.
+    TBeforeMouseDownEvent OnBeforeMouseDown;
+    // An item was clicked or became selected.
+    TListItemEvent OnButtonClick;
+    // An item is being executed; Processed true stops the opening of its file.
+    TExecuteItemEvent OnExecuteItem;
+    // The hot item changed (to none, too).
+    TListItemEvent OnHotTrackItem;
+    // Chooses the context menu for the hot item (none, too).
+    TPopupMenuEvent OnPopupMenu;
+    TLVEditingEvent OnEditing;
+    TLVEditedEvent OnEdited;
     TListItemEvent OnInsert;
     TListItemEvent OnDeletion;
     TLVChangingEvent OnChanging;
@@ -108,8 +134,25 @@ public:
     bool IsItemVisible(const TDCVertListItem& item, bool partialOK) const;
     bool CanScrollDown() const;
     bool CanScrollUp() const;
-    const TDCScrollButton& DownButton() const { return *downButton_; }
-    const TDCScrollButton& UpButton() const { return *upButton_; }
+    TDCScrollButton& DownButton() const { return *downButton_; }
+    TDCScrollButton& UpButton() const { return *upButton_; }
+    TDCVertListItem* PressedItem() const { return pressed_; }
+    bool Armed() const { return armed_; }
+
+    // Moves the content by (dx, dy): positive dy shows what lies below.
+    void ScrollBy(int dx, int dy);
+    // Scrolls by whole slots until the item shows; false when it already did
+    // or the list has no height.
+    bool EnsureVisible(const TDCVertListItem& item, bool partialOK);
+    void ScrollOneDown();
+    void ScrollOneUp();
+
+    // The in-place caption editor: opened on request only, it stays over
+    // the item's label; scrolling cancels it.
+    bool EditCaption(TDCVertListItem& item);
+    bool IsEditing() const { return editItem_ != nullptr; }
+    void CancelEdit();
+    TDCListCaptionEdit* CaptionEditor() const { return editor_.get(); }
 
     // Draws the whole list as a paint would, on `canvas` (client coordinates).
     void PaintContent(TCanvas& canvas, const RECT& dirty);
@@ -117,6 +160,38 @@ public:
 protected:
     // The item factory: items start with both extra image indexes at -1.
     virtual TDCVertListItem* CreateListItem();
+
+    // Unless UseDblClick, executes the item; then its own OnClick and
+    // OnButtonClick.
+    virtual void DoButtonClick(TDCVertListItem* item);
+    // OnExecuteItem, then (unless processed) opens the item's FileName.
+    virtual bool DoExecuteItem(TDCVertListItem* item);
+    virtual void DoHotTrackItem(TDCVertListItem* item);
+    // PopupMenu, as OnPopupMenu may replace it.
+    virtual TPopupMenu* DoPopupMenu(TDCVertListItem* item);
+    // Runs after every item that gained the selection.
+    virtual void AfterSelect() {}
+
+    // The hot item under a client point (none over a shown arrow button),
+    // and at the pointer now.
+    void UpdateHot(int x, int y);
+    void UpdateHotAtPointer();
+    void SetHotItem(TDCVertListItem* item);
+
+    // Item drag hooks.  A press on an item that moves more than 5 pixels
+    // starts a drag; it follows the pointer while DragEnabled, and the
+    // release ends it.  Here the drag carries nothing: the press only stops
+    // counting as a click.
+    virtual void DragStart(TShiftState shift);
+    virtual void DragMove(int x, int y);
+    virtual void DragEnd(int x, int y);
+    // Clears the press (and ends a drag as refused); its release does nothing.
+    virtual void CancelPressOrDrag();
+
+    void KeyDown(WORD& key, TShiftState shift) override;
+    void Click() override;
+    void DoContextPopup(POINT mousePos, bool& handled) override;
+    void CMMouseLeave(TMessage& message) override;
 
     void Loaded() override;
     void HandleCreated() override;
@@ -159,6 +234,7 @@ private:
     TCustomImageList* ViewImages() const;
     void ReadTextHeight();
     void WMPaint(TMessage& message);
+    bool Contains(const TDCVertListItem* item) const { return item && items_.IndexOf(item) >= 0; }
     void SetImageList(TCustomImageList*& slot, TCustomImageList* images);
 
     // Reports from the item store.
@@ -173,9 +249,33 @@ private:
     void BeginRedrawLock() { ++redrawLock_; }
     void EndRedrawLock();
 
+    // Input.
+    bool HandleInput(TMessage& message);
+    void LeftPress(TMessage& message);
+    void LeftRelease(TMessage& message);
+    void LeftDoubleClick(TMessage& message);
+    void RightPress(TMessage& message);
+    void PointerMove(TMessage& message);
+    void Wheel(TMessage& message);
+    void LoseCapture(TMessage& message);
+    void HoverTick();
+    bool NavigateKey(WORD key);
+    void PlaceEditor();
+    void EndEdit(bool accept);
+
     TDCVertListItems items_{*this};
     std::unique_ptr<TDCScrollButton> downButton_, upButton_;
     TMemoryDC measureDc_;
+    TTimer* hoverTimer_ = nullptr; // owned as a component
+    TPopupMenu* popupMenu_ = nullptr;
+    TDCVertListItem* previouslySelected_ = nullptr;
+    bool pressCancelled_ = false;
+    bool clickSwallowed_ = false;
+    POINT pressPoint_{0, 0};
+    int wheelRemainder_ = 0;
+    std::unique_ptr<TDCListCaptionEdit> editor_;
+    TDCVertListItem* editItem_ = nullptr;
+    bool editorChanged_ = false;
 
     bool dragEnabled_ = true;
     TColor dragPlaceColor_ = clBlack;
