@@ -131,6 +131,7 @@ TDCVertListItem* TDCVertListView::GetItemAt(int x, int y) const {
     if (x >= ClientWidth() || y < 0 || y >= ClientHeight() || (expanded && x < 0)) return nullptr;
     for (int i = 0; i < items_.Count(); ++i) {
         TDCVertListItem* item = items_[i];
+        if (item->Position().y - itemInset_ - topMargin_ > y) break; // the column runs downwards
         RECT icon = DisplayRect(*item, TDisplayCode::drIcon);
         RECT label = DisplayRect(*item, TDisplayCode::drLabel);
         if (expanded && !dragEnabled_) {

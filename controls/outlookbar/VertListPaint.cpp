@@ -64,6 +64,8 @@ void TDCVertListView::PaintContent(TCanvas& canvas, const RECT& dirty) {
     PaintBackground(canvas, ClientRect());
     for (int i = 0; i < items_.Count(); ++i) {
         const TDCVertListItem& item = *items_[i];
+        // The column runs downwards: nothing after an item below the area.
+        if (item.Position().y - itemInset_ - topMargin_ - 2 > dirty.bottom) break;
         if (&item == hot_ && highlightSelection_) continue;
         RECT slot = ItemFrameRect(item);
         const RECT bounds = DisplayRect(item, TDisplayCode::drBounds); // text may reach past the frame
