@@ -16,6 +16,7 @@ class EInvalidProperty : public std::invalid_argument {
 public:
     explicit EInvalidProperty(const char* message = "Invalid property value")
         : std::invalid_argument(message) {}
+    explicit EInvalidProperty(const std::string& message) : std::invalid_argument(message) {}
 };
 
 } // namespace yq
