@@ -99,12 +99,11 @@ THeader ReadHeader(const TBytes& in) {
     case kBitFields:
     case kAlphaBitFields: {
         if (h.bpp != 16 && h.bpp != 32) Invalid();
-        // Masks follow a 40-byte header; larger headers hold them.
-        std::size_t masks = kFileHeader + kInfoHeader;
-        if (headerSize == kInfoHeader) {
-            next += h.compression == kBitFields ? 12 : 16;
-            if (!in.Has(masks, next - masks)) Invalid();
-        }
+        // Masks follow a short header; headers of 52 bytes and more hold them.
+        constexpr std::size_t kHeaderWithMasks = 52;
+        const std::size_t masks = headerSize >= kHeaderWithMasks ? kFileHeader + kInfoHeader : next;
+        if (headerSize < kHeaderWithMasks) next += h.compression == kBitFields ? 12 : 16;
+        if (!in.Has(masks, 12)) Invalid();
         h.red = TChannel(in.U32(masks)), h.green = TChannel(in.U32(masks + 4)), h.blue = TChannel(in.U32(masks + 8));
         break;
     }

@@ -128,6 +128,10 @@ TEST(SkinBmp, RefusesBrokenFiles) {
     Bmp bpp7 = good;
     bpp7.bpp = 7;
     Bmp shortPalette{2, 1, 8, 0, {}, {}, {}};
+    // Bit fields after a 41-byte header, with the masks cut off.
+    Bytes shortMasks = Bmp{2, 1, 16, 3, {}, {}, {}}.File();
+    shortMasks[14] = 41;
+    shortMasks.insert(shortMasks.end(), {0, 0, 0, 0, 0, 0});
 
     struct Case {
         const char* what;
@@ -144,6 +148,7 @@ TEST(SkinBmp, RefusesBrokenFiles) {
         {"JPEG inside", jpeg.File()},
         {"7 bits per pixel", bpp7.File()},
         {"palette missing", shortPalette.File()},
+        {"bit fields cut short", shortMasks},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -6,16 +6,20 @@
 //   skin.stream      the blob framed as the SkinStream property,
 //   morvanmenu.bmp   the system menu glyph strip.
 // The blob is decoded again before anything is written.
+// yq_skinart --fuzz-seeds FOLDER writes the skin fuzzers' seeds instead.
 #include "Bmp.h"
+#include "FuzzSeeds.h"
 #include "Lzh.h"
 #include "LzhEncoder.h"
 #include "SkinArchive.h"
 #include "SkinArt.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 namespace {
 
@@ -27,12 +31,29 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
     if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
-int Run(const std::filesystem::path& folder) {
-    using namespace yq;
-    std::vector<art::TPicture> pictures;
-    for (auto part : {art::DrawFramePictures, art::DrawControlPictures, art::DrawScrollPictures, art::DrawMenuPictures}) {
+std::vector<yq::art::TPicture> AllPictures() {
+    using namespace yq::art;
+    std::vector<TPicture> pictures;
+    for (auto part : {DrawFramePictures, DrawControlPictures, DrawScrollPictures, DrawMenuPictures}) {
         for (auto& p : part()) pictures.push_back(std::move(p));
     }
+    return pictures;
+}
+
+int WriteSeeds(const std::filesystem::path& folder) {
+    const auto pictures = AllPictures();
+    const auto small = std::find_if(pictures.begin(), pictures.end(), [](auto& p) { return p.name == "checkbox.bmp"; });
+    for (const auto& seed : yq::art::FuzzSeeds(small->image, yq::art::SkinDescription())) {
+        const auto path = folder / seed.name;
+        std::filesystem::create_directories(path.parent_path());
+        WriteFile(path, seed.bytes);
+    }
+    return 0;
+}
+
+int Run(const std::filesystem::path& folder) {
+    using namespace yq;
+    const std::vector<art::TPicture> pictures = AllPictures();
 
     std::vector<TSkinArchiveEntry> entries;
     for (const auto& p : pictures) entries.push_back({p.name, EncodeBmp(p.image)});
@@ -61,12 +82,13 @@ int Run(const std::filesystem::path& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    const bool seeds = argc == 3 && std::string_view(argv[1]) == "--fuzz-seeds";
+    if (argc != 2 && !seeds) {
+        std::fprintf(stderr, "usage: %s [--fuzz-seeds] OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
     try {
-        return Run(argv[1]);
+        return seeds ? WriteSeeds(argv[2]) : Run(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "yq_skinart: %s\n", e.what());
         return 1;
