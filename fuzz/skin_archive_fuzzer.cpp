@@ -8,6 +8,7 @@
 #include "SkinValues.h"
 
 #include <cstdlib>
+#include <set>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     yq::TByteStream blob(yq::LzhCompress(std::span<const std::uint8_t>(data, size)));
@@ -17,15 +18,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const yq::ESkinArchiveError&) {
         return 0;
     }
+    // Entries of distinct names lie apart in the data, so together they fit
+    // in the input; a repeated name finds its first entry again.
     std::int64_t total = 0;
+    std::set<std::string> seen;
     for (const std::string& name : reader.Names()) {
+        if (!seen.insert(name).second) continue;
         yq::TByteStream entry;
         reader.GetEntry(name, entry);
         total += entry.Size();
         if (yq::SkinImageEntryName(name) == name && !name.empty()) {
             try {
                 yq::DecodeBmp(entry.Bytes());
-            } catch (const yq::EInvalidGraphic&) {
+            } catch (const yq::EBmpFormatError&) {
             }
         }
     }
@@ -38,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ini.LoadFromStream(description);
     std::vector<std::string> sections;
     ini.ReadSections(sections);
-    for (const auto& s : sections) ini.ReadString(s, "Image", "");
+    for (const auto& s : sections)
+        ini.ReadString(s, "Image", "");
     return 0;
 }

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const auto p : image.Pixels) {
             if (p > 0xFFFFFF) abort();
         }
-    } catch (const yq::EInvalidGraphic&) {
+    } catch (const yq::EBmpFormatError&) {
     }
     return 0;
 }

@@ -11,7 +11,9 @@ constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBi
 constexpr std::size_t kFileHeader = 14;
 constexpr std::size_t kCoreHeader = 12, kInfoHeader = 40, kLargestHeader = 124;
 
-[[noreturn]] void Invalid() { throw EInvalidGraphic(kInvalidBitmap); }
+[[noreturn]] void Invalid() {
+    throw EBmpFormatError(kInvalidBitmap);
+}
 
 class TBytes {
 public:
@@ -20,8 +22,12 @@ public:
         return offset <= bytes_.size() && count <= bytes_.size() - offset;
     }
     std::uint8_t U8(std::size_t offset) const { return bytes_[offset]; }
-    std::uint16_t U16(std::size_t offset) const { return std::uint16_t(bytes_[offset] | bytes_[offset + 1] << 8); }
-    std::uint32_t U32(std::size_t offset) const { return std::uint32_t(U16(offset)) | std::uint32_t(U16(offset + 2)) << 16; }
+    std::uint16_t U16(std::size_t offset) const {
+        return std::uint16_t(bytes_[offset] | bytes_[offset + 1] << 8);
+    }
+    std::uint32_t U32(std::size_t offset) const {
+        return std::uint32_t(U16(offset)) | std::uint32_t(U16(offset + 2)) << 16;
+    }
     std::int32_t I32(std::size_t offset) const { return std::int32_t(U32(offset)); }
     std::size_t Size() const { return bytes_.size(); }
 
@@ -104,7 +110,8 @@ THeader ReadHeader(const TBytes& in) {
         const std::size_t masks = headerSize >= kHeaderWithMasks ? kFileHeader + kInfoHeader : next;
         if (headerSize < kHeaderWithMasks) next += h.compression == kBitFields ? 12 : 16;
         if (!in.Has(masks, 12)) Invalid();
-        h.red = TChannel(in.U32(masks)), h.green = TChannel(in.U32(masks + 4)), h.blue = TChannel(in.U32(masks + 8));
+        h.red = TChannel(in.U32(masks)), h.green = TChannel(in.U32(masks + 4)),
+        h.blue = TChannel(in.U32(masks + 8));
         break;
     }
     default:
@@ -117,7 +124,8 @@ THeader ReadHeader(const TBytes& in) {
         if (!in.Has(next, count * entry)) Invalid();
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t at = next + i * entry;
-            h.palette.push_back(std::uint32_t(in.U8(at + 2)) << 16 | std::uint32_t(in.U8(at + 1)) << 8 | in.U8(at));
+            h.palette.push_back(std::uint32_t(in.U8(at + 2)) << 16 | std::uint32_t(in.U8(at + 1)) << 8 |
+                                in.U8(at));
         }
         next += count * entry;
     }
@@ -186,7 +194,8 @@ void ReadRunLength(const TBytes& in, const THeader& h, TRgbImage& image) {
         const unsigned count = in.U8(at), value = in.U8(at + 1);
         at += 2;
         if (count > 0) {
-            for (unsigned i = 0; i < count; ++i) put(rle4 ? (i % 2 == 0 ? value >> 4 : value & 0xF) : value);
+            for (unsigned i = 0; i < count; ++i)
+                put(rle4 ? (i % 2 == 0 ? value >> 4 : value & 0xF) : value);
         } else if (value == 0) {
             x = 0;
             ++y;
@@ -209,7 +218,9 @@ void ReadRunLength(const TBytes& in, const THeader& h, TRgbImage& image) {
     }
 }
 
-void PutU16(std::vector<std::uint8_t>& out, unsigned v) { out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); }
+void PutU16(std::vector<std::uint8_t>& out, unsigned v) {
+    out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+}
 void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     PutU16(out, v & 0xFFFF);
     PutU16(out, v >> 16);

@@ -13,9 +13,9 @@ namespace yq {
 
 inline constexpr const char* kInvalidBitmap = "Bitmap image is not valid";
 
-class EInvalidGraphic : public std::runtime_error {
+class EBmpFormatError : public std::runtime_error {
 public:
-    explicit EInvalidGraphic(const char* message) : std::runtime_error(message) {}
+    explicit EBmpFormatError(const char* message) : std::runtime_error(message) {}
 };
 
 // A picture as rows from the top, each pixel 0x00RRGGBB.
@@ -24,14 +24,16 @@ struct TRgbImage {
     int Height = 0;
     std::vector<std::uint32_t> Pixels;
 
-    std::uint32_t At(int x, int y) const { return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)]; }
+    std::uint32_t At(int x, int y) const {
+        return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)];
+    }
     std::uint32_t& At(int x, int y) { return Pixels[std::size_t(y) * std::size_t(Width) + std::size_t(x)]; }
 };
 
 // Larger pictures are refused: a skin picture is a strip of small frames.
 inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t(1) << 24;
 
-// Throws EInvalidGraphic for anything that is not a complete BMP file.
+// Throws EBmpFormatError for anything that is not a complete BMP file.
 TRgbImage DecodeBmp(std::span<const std::uint8_t> file);
 std::vector<std::uint8_t> EncodeBmp(const TRgbImage& image);
 

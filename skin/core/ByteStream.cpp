@@ -8,7 +8,9 @@
 
 namespace yq {
 
-void TByteStream::SetPosition(std::int64_t position) { position_ = std::clamp<std::int64_t>(position, 0, Size()); }
+void TByteStream::SetPosition(std::int64_t position) {
+    position_ = std::clamp<std::int64_t>(position, 0, Size());
+}
 
 std::size_t TByteStream::Read(void* buffer, std::size_t count) {
     const auto available = std::size_t(Size() - position_);
@@ -44,7 +46,8 @@ void TByteStream::WriteByte(std::uint8_t value) {
 
 void TByteStream::WriteInt32(std::int32_t value) {
     const auto u = std::uint32_t(value);
-    const std::uint8_t b[4] = {std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16), std::uint8_t(u >> 24)};
+    const std::uint8_t b[4] = {std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16),
+                               std::uint8_t(u >> 24)};
     Write(b, 4);
 }
 

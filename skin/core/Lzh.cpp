@@ -73,7 +73,8 @@ private:
 
     int DecodeSymbol() {
         int x = tree_.Child(kRoot);
-        while (x < kNodes) x = tree_.Child(x + GetBit());
+        while (x < kNodes)
+            x = tree_.Child(x + GetBit());
         const int symbol = x - kNodes;
         tree_.Update(symbol);
         return symbol;
@@ -83,7 +84,8 @@ private:
         const TDistanceCode& code = DistanceCode();
         int b = GetByte();
         const int upper = code.upper[b];
-        for (int extra = code.length[b] - 2; extra > 0; --extra) b = (b << 1) + GetBit();
+        for (int extra = code.length[b] - 2; extra > 0; --extra)
+            b = (b << 1) + GetBit();
         return (upper << 6) | (b & 0x3F);
     }
 

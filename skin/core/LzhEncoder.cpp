@@ -68,11 +68,13 @@ public:
         const int limit = std::min<int>(kLongestMatch, int(text_.size()) - position);
         if (limit < kShortestMatch) return best;
         int chain = 0;
-        for (int q = head_[Hash(position)]; q >= 0 && chain < kMaxChain; q = previous_[std::size_t(q)], ++chain) {
+        for (int q = head_[Hash(position)]; q >= 0 && chain < kMaxChain;
+             q = previous_[std::size_t(q)], ++chain) {
             const int back = position - q;
             if (back > kRingSize) break;
             int n = 0;
-            while (n < limit && text_[std::size_t(q + n)] == text_[std::size_t(position + n)]) ++n;
+            while (n < limit && text_[std::size_t(q + n)] == text_[std::size_t(position + n)])
+                ++n;
             if (n > best.length) {
                 best = {n, back};
                 if (n == limit) break;
@@ -129,14 +131,16 @@ std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> data) {
     if (data.size() > std::size_t(INT32_MAX) - kRingStart) throw std::length_error("LZH : data too long");
     std::vector<std::uint8_t> out;
     const auto length = std::uint32_t(data.size());
-    out = {std::uint8_t(length), std::uint8_t(length >> 8), std::uint8_t(length >> 16), std::uint8_t(length >> 24)};
+    out = {std::uint8_t(length), std::uint8_t(length >> 8), std::uint8_t(length >> 16),
+           std::uint8_t(length >> 24)};
 
     // The decoder's window starts with kRingStart spaces; matches may reach
     // back into them, never before them.
-    std::vector<std::uint8_t> text(std::size_t(kRingStart), 0x20);
-    text.insert(text.end(), data.begin(), data.end());
+    std::vector<std::uint8_t> text(std::size_t(kRingStart) + data.size(), 0x20);
+    std::copy(data.begin(), data.end(), text.begin() + kRingStart);
     TMatchFinder finder(text);
-    for (int p = std::max(0, kRingStart - kRingSize); p < kRingStart; ++p) finder.Insert(p);
+    for (int p = std::max(0, kRingStart - kRingSize); p < kRingStart; ++p)
+        finder.Insert(p);
 
     TEncoder encoder(out);
     int p = kRingStart;
@@ -154,14 +158,16 @@ std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> data) {
                 match = next;
             } else {
                 encoder.Match(match.length, match.back);
-                for (int k = 1; k < match.length; ++k) finder.Insert(p + k);
+                for (int k = 1; k < match.length; ++k)
+                    finder.Insert(p + k);
                 p += match.length;
                 continue;
             }
         }
         if (match.length >= kShortestMatch) {
             encoder.Match(match.length, match.back);
-            for (int k = 0; k < match.length; ++k) finder.Insert(p + k);
+            for (int k = 0; k < match.length; ++k)
+                finder.Insert(p + k);
             p += match.length;
         } else {
             encoder.Literal(text[std::size_t(p)]);

@@ -31,7 +31,8 @@ void TLzhTree::Rebuild() {
     for (int i = 0, node = kSymbols; node < kNodes; i += 2, ++node) {
         const unsigned f = counts_[i] + counts_[i + 1];
         int k = node - 1;
-        while (f < counts_[k]) --k;
+        while (f < counts_[k])
+            --k;
         ++k;
         std::copy_backward(counts_.begin() + k, counts_.begin() + node, counts_.begin() + node + 1);
         std::copy_backward(child_.begin() + k, child_.begin() + node, child_.begin() + node + 1);
@@ -55,7 +56,8 @@ void TLzhTree::Update(int symbol) {
         const unsigned k = ++counts_[n];
         if (k > counts_[n + 1]) {
             int l = n + 1;
-            while (k > counts_[l + 1]) ++l;
+            while (k > counts_[l + 1])
+                ++l;
             counts_[n] = counts_[l];
             counts_[l] = std::uint16_t(k);
 

@@ -9,14 +9,14 @@
 
 namespace yq::lzh {
 
-inline constexpr int kRingSize = 4096;             // N
-inline constexpr int kLongestMatch = 60;           // F
-inline constexpr int kShortestMatch = 3;           // M
+inline constexpr int kRingSize = 4096;                                    // N
+inline constexpr int kLongestMatch = 60;                                  // F
+inline constexpr int kShortestMatch = 3;                                  // M
 inline constexpr int kSymbols = 256 + kLongestMatch - kShortestMatch + 1; // A = 314
-inline constexpr int kNodes = 2 * kSymbols - 1;    // T = 627
-inline constexpr int kRoot = kNodes - 1;           // R = 626
-inline constexpr int kRebuildCount = 0x8000;       // K
-inline constexpr int kRingStart = kRingSize - kLongestMatch; // first write position, 4036
+inline constexpr int kNodes = 2 * kSymbols - 1;                           // T = 627
+inline constexpr int kRoot = kNodes - 1;                                  // R = 626
+inline constexpr int kRebuildCount = 0x8000;                              // K
+inline constexpr int kRingStart = kRingSize - kLongestMatch;              // first write position, 4036
 // A match symbol s stands for the length s - kMatchBias.
 inline constexpr int kMatchBias = 256 - kShortestMatch;
 

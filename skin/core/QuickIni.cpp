@@ -8,14 +8,18 @@ namespace yq {
 
 std::string_view TrimBlanks(std::string_view text) {
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
 namespace {
 
-bool IsHeader(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+bool IsHeader(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
@@ -70,7 +74,8 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
     for (std::size_t i = std::size_t(header) + 1; i < lines_.size() && !IsHeader(lines_[i]); ++i) {
         const std::string_view line = lines_[i];
         const std::size_t eq = line.find('=');
-        const std::string_view lineKey = eq == std::string_view::npos ? std::string_view() : line.substr(0, eq);
+        const std::string_view lineKey =
+            eq == std::string_view::npos ? std::string_view() : line.substr(0, eq);
         if (LowerAscii(TrimBlanks(lineKey)) != wanted) continue;
         const std::string_view value = TrimBlanks(eq == std::string_view::npos ? line : line.substr(eq + 1));
         if (!value.empty()) result = value;

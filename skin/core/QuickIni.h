@@ -20,7 +20,8 @@ public:
     void LoadFromStream(TByteStream& stream);
     void LoadFromText(std::string_view text);
 
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     // Section names in file order, without brackets, trimmed.
     void ReadSections(std::vector<std::string>& list) const;

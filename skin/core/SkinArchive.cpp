@@ -7,7 +7,8 @@ namespace yq {
 namespace {
 
 void PutInt32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.insert(out.end(), {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+    out.insert(out.end(),
+               {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
 }
 
 void CheckSize(std::size_t size) {
@@ -18,7 +19,8 @@ void CheckSize(std::size_t size) {
 
 std::vector<std::uint8_t> PackSkinArchive(std::span<const TSkinArchiveEntry> entries, std::uint32_t version) {
     std::string names;
-    for (const auto& e : entries) names += e.name + "\r\n";
+    for (const auto& e : entries)
+        names += e.name + "\r\n";
     CheckSize(names.size());
 
     std::vector<std::uint8_t> out;
@@ -30,7 +32,8 @@ std::vector<std::uint8_t> PackSkinArchive(std::span<const TSkinArchiveEntry> ent
         CheckSize(e.data.size());
         PutInt32(out, std::uint32_t(e.data.size()));
     }
-    for (const auto& e : entries) out.insert(out.end(), e.data.begin(), e.data.end());
+    for (const auto& e : entries)
+        out.insert(out.end(), e.data.begin(), e.data.end());
     return out;
 }
 

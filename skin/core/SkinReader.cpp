@@ -33,7 +33,9 @@ std::vector<std::string> SplitNames(std::string_view text) {
     return names;
 }
 
-[[noreturn]] void Damaged(const char* what) { throw ESkinArchiveError(std::string("Damaged skin archive: ") + what); }
+[[noreturn]] void Damaged(const char* what) {
+    throw ESkinArchiveError(std::string("Damaged skin archive: ") + what);
+}
 
 } // namespace
 

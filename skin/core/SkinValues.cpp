@@ -6,7 +6,9 @@ namespace yq {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -29,7 +31,8 @@ std::uint32_t ParseColour(std::string_view text) {
         }
     }
     if (!pending.empty() && stored == 2) store();
-    return std::uint32_t(values[0] % 256) | std::uint32_t(values[1] % 256) << 8 | std::uint32_t(values[2] % 256) << 16;
+    return std::uint32_t(values[0] % 256) | std::uint32_t(values[1] % 256) << 8 |
+           std::uint32_t(values[2] % 256) << 16;
 }
 
 std::uint32_t ReadColour(std::string_view text, std::uint32_t defaultColour) {

@@ -9,7 +9,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void U16(Bytes& b, unsigned v) { b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)}); }
+void U16(Bytes& b, unsigned v) {
+    b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+}
 void U32(Bytes& b, std::uint32_t v) {
     U16(b, v & 0xFFFF);
     U16(b, v >> 16);
@@ -20,7 +22,7 @@ struct Bmp {
     unsigned bpp = 24;
     std::uint32_t compression = 0;
     std::vector<std::uint32_t> palette; // written as B, G, R, 0
-    Bytes extra;                         // bit masks after the header
+    Bytes extra;                        // bit masks after the header
     Bytes pixels;
     bool core = false;
 
@@ -67,7 +69,8 @@ TEST(SkinBmp, DecodesTheFormatsSkinsUse) {
         Bmp bmp;
         std::vector<std::uint32_t> expected; // rows from the top
     };
-    const Bmp rgb24{2, 2, 24, 0, {}, {}, {0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}};
+    const Bmp rgb24{
+        2, 2, 24, 0, {}, {}, {0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}};
     Bmp topDown = rgb24;
     topDown.height = -2;
     Bmp core = rgb24;
@@ -155,7 +158,7 @@ TEST(SkinBmp, RefusesBrokenFiles) {
         try {
             DecodeBmp(c.file);
             ADD_FAILURE() << "accepted";
-        } catch (const EInvalidGraphic& e) {
+        } catch (const EBmpFormatError& e) {
             EXPECT_STREQ(e.what(), "Bitmap image is not valid");
         }
     }

@@ -79,12 +79,13 @@ TEST(SkinQuickIni, ReadsIntegers) {
                               "bare0x=0x\nmax=2147483647\nover=2147483648\nmin=-2147483648\n"
                               "allbits=$FFFFFFFF\nspaces= 42 \nnegx=-0x10\nfloat=1.5\nempty=\n");
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"hex", 31},     {"HEX", 31},      {"dollar", 31},   {"neg", -3},       {"plus", 7},
-        {"letters", 99}, {"bare0x", 99},   {"max", INT32_MAX}, {"over", 99},    {"min", INT32_MIN},
-        {"allbits", -1}, {"spaces", 42},   {"negx", 99},     {"float", 99},     {"empty", 99},
-        {"missing", 99},
+        {"hex", 31},  {"HEX", 31},        {"dollar", 31},  {"neg", -3},
+        {"plus", 7},  {"letters", 99},    {"bare0x", 99},  {"max", INT32_MAX},
+        {"over", 99}, {"min", INT32_MIN}, {"allbits", -1}, {"spaces", 42},
+        {"negx", 99}, {"float", 99},      {"empty", 99},   {"missing", 99},
     };
-    for (const auto& [key, expected] : cases) EXPECT_EQ(ini.ReadInteger("n", key, 99), expected) << key;
+    for (const auto& [key, expected] : cases)
+        EXPECT_EQ(ini.ReadInteger("n", key, 99), expected) << key;
 }
 
 TEST(SkinValues, ParsesColours) {
@@ -93,16 +94,17 @@ TEST(SkinValues, ParsesColours) {
         {"169 215 255", 0xFFD7A9},
         {"  169,215,255  ", 0xFFD7A9},
         {"1;2;3;", 0x030201},
-        {"5", 0},                    // a lone number gives black
-        {"1 2", 0x000001},           // the last number needs two before it
-        {"1 2 3 4", 0x030201},       // only the first three
-        {"300 256 511", 0xFF002C},   // modulo 256
+        {"5", 0},                  // a lone number gives black
+        {"1 2", 0x000001},         // the last number needs two before it
+        {"1 2 3 4", 0x030201},     // only the first three
+        {"300 256 511", 0xFF002C}, // modulo 256
         {"r=10 g=20 b=30", 0x1E140A},
-        {"99999999999 1 2 3", 0},    // too large: pending, so all later values are 0
+        {"99999999999 1 2 3", 0}, // too large: pending, so all later values are 0
         {"1 99999999999 2 3", 0x000001},
         {"", 0},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(ParseColour(text), expected) << text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParseColour(text), expected) << text;
     EXPECT_EQ(ReadColour("", 0xFF00000F), 0xFF00000Fu);
     EXPECT_EQ(ReadColour("0 0 0 ", 0xFF00000F), 0u);
 }
@@ -120,7 +122,8 @@ TEST(SkinValues, NamesPictureEntries) {
         {"skins\\", ""},
         {"a.bmp.txt", ""},
     };
-    for (const auto& [reference, expected] : cases) EXPECT_EQ(SkinImageEntryName(reference), expected) << reference;
+    for (const auto& [reference, expected] : cases)
+        EXPECT_EQ(SkinImageEntryName(reference), expected) << reference;
 }
 
 } // namespace

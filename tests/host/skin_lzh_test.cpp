@@ -35,7 +35,8 @@ Bytes MixedMegabyte() {
             break;
         }
         case 1: // noise
-            for (int i = 0; i < 50; ++i) data.push_back(std::uint8_t(random()));
+            for (int i = 0; i < 50; ++i)
+                data.push_back(std::uint8_t(random()));
             break;
         case 2: // a run
             data.insert(data.end(), random() % 300, std::uint8_t(random()));
@@ -44,7 +45,8 @@ Bytes MixedMegabyte() {
             if (data.size() > 5000) {
                 const std::size_t from = data.size() - 4000 - random() % 1000;
                 const std::size_t n = 10 + random() % 100;
-                for (std::size_t i = 0; i < n; ++i) data.push_back(data[from + i]);
+                for (std::size_t i = 0; i < n; ++i)
+                    data.push_back(data[from + i]);
             }
         }
     }
@@ -64,12 +66,15 @@ struct RoundTrip {
 
 TEST(SkinLzh, RoundTripsEncoderToDecoder) {
     Bytes all256(256);
-    for (int i = 0; i < 256; ++i) all256[std::size_t(i)] = std::uint8_t(i);
+    for (int i = 0; i < 256; ++i)
+        all256[std::size_t(i)] = std::uint8_t(i);
     Bytes runs;
-    for (int v : {0x20, 0x00, 0xFF, int('a')}) runs.insert(runs.end(), 100000, std::uint8_t(v));
+    for (int v : {0x20, 0x00, 0xFF, int('a')})
+        runs.insert(runs.end(), 100000, std::uint8_t(v));
     Bytes noise(40000); // enough symbols to rebuild the tree once
     std::mt19937 random(1);
-    for (auto& b : noise) b = std::uint8_t(random());
+    for (auto& b : noise)
+        b = std::uint8_t(random());
 
     const RoundTrip cases[] = {
         {"empty", {}},
@@ -94,7 +99,8 @@ TEST(SkinLzh, RoundTripsEncoderToDecoder) {
 class StreamBuilder {
 public:
     explicit StreamBuilder(std::int32_t length) {
-        for (int i = 0; i < 4; ++i) blob_.push_back(std::uint8_t(std::uint32_t(length) >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            blob_.push_back(std::uint8_t(std::uint32_t(length) >> (8 * i)));
     }
     void Symbol(int s) {
         const auto code = tree_.CodeOf(s);
@@ -153,7 +159,8 @@ TEST(SkinLzh, LengthZeroIsEmptyAndBadLengthsAreErrors) {
     for (std::int64_t length : {std::int64_t(-1), std::int64_t(INT32_MIN), TLZH::kMaxLength + 1}) {
         SCOPED_TRACE(length);
         const auto u = std::uint32_t(length);
-        TByteStream in(Bytes{std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16), std::uint8_t(u >> 24)});
+        TByteStream in(
+            Bytes{std::uint8_t(u), std::uint8_t(u >> 8), std::uint8_t(u >> 16), std::uint8_t(u >> 24)});
         TByteStream out(Bytes{1, 2, 3});
         try {
             TLZH().Decompress(in, out);
@@ -177,7 +184,8 @@ TEST(SkinLzh, TruncatedStreamDecodesZeroBitsUntilTheLength) {
 // count the sum of its children, parent and child links agreeing.
 void ExpectConsistent(const lzh::TLzhTree& tree) {
     using namespace lzh;
-    for (int k = 0; k + 1 < kNodes; ++k) ASSERT_LE(tree.Count(k), tree.Count(k + 1)) << k;
+    for (int k = 0; k + 1 < kNodes; ++k)
+        ASSERT_LE(tree.Count(k), tree.Count(k + 1)) << k;
     int leaves = 0;
     for (int k = 0; k < kNodes; ++k) {
         const int c = tree.Child(k);

@@ -14,18 +14,21 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Text(std::string_view s) { return Bytes(s.begin(), s.end()); }
+Bytes Text(std::string_view s) {
+    return Bytes(s.begin(), s.end());
+}
 
 // An archive with a hand-written name list and size table.
-Bytes RawArchive(std::uint32_t version, std::string_view names, std::vector<std::int32_t> sizes, std::string_view data,
-                 std::int32_t nameListSize = -2) {
+Bytes RawArchive(std::uint32_t version, std::string_view names, std::vector<std::int32_t> sizes,
+                 std::string_view data, std::int32_t nameListSize = -2) {
     TByteStream s;
     s.WriteInt32(std::int32_t(version));
     s.WriteInt32(nameListSize == -2 ? std::int32_t(names.size()) : nameListSize);
     s.WriteInt32(0);
     s.WriteInt32(0);
     s.Write(names.data(), names.size());
-    for (auto size : sizes) s.WriteInt32(size);
+    for (auto size : sizes)
+        s.WriteInt32(size);
     s.Write(data.data(), data.size());
     return s.TakeBytes();
 }
@@ -48,7 +51,10 @@ TEST(SkinReader, SplitsTheNameListAndFindsEntries) {
         {"LF and CR alone", "a\nb\rc", {"a", "b", "c"}},
         {"empty line in the middle", "a\r\n\r\nb", {"a", "", "b"}},
         {"no names", "", {}},
-        {"only letters are lower-cased", "ÄB-Ç.BMP\n", {"\xc3\x84" "b-\xc3\x87.bmp"}},
+        {"only letters are lower-cased",
+         "ÄB-Ç.BMP\n",
+         {"\xc3\x84"
+          "b-\xc3\x87.bmp"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -59,8 +65,10 @@ TEST(SkinReader, SplitsTheNameListAndFindsEntries) {
         EXPECT_EQ(reader.Names(), c.expected);
     }
 
-    const TSkinArchiveEntry entries[] = {
-        {"combo-arrows.bmp", Text("arrows")}, {"empty.bmp", {}}, {"skin.ini", Text("[x]")}, {"two.ini", Text("2")}};
+    const TSkinArchiveEntry entries[] = {{"combo-arrows.bmp", Text("arrows")},
+                                         {"empty.bmp", {}},
+                                         {"skin.ini", Text("[x]")},
+                                         {"two.ini", Text("2")}};
     TByteStream archive(PackSkinArchive(entries));
     TSkinReader reader;
     ASSERT_TRUE(reader.ReadArchive(archive));
@@ -122,7 +130,8 @@ TEST(SkinReader, RefusesStructureThatRunsPastTheData) {
 
 TEST(SkinReader, AcceptsManyEntriesAndTrailingBytes) {
     std::vector<TSkinArchiveEntry> entries;
-    for (int i = 0; i < 1500; ++i) entries.push_back({"e" + std::to_string(i) + ".bmp", Text(std::to_string(i))});
+    for (int i = 0; i < 1500; ++i)
+        entries.push_back({"e" + std::to_string(i) + ".bmp", Text(std::to_string(i))});
     Bytes archive = PackSkinArchive(entries);
     // A match that crossed the length leaves a few extra bytes behind the data.
     archive.insert(archive.end(), 40, 0x20);

@@ -50,7 +50,8 @@ TRgbImage CheckBox() {
     for (int state = 0; state < 4; ++state) {
         const bool checked = state % 2 == 1, enabled = state < 2;
         TFrame f(13, 13, Solid(Face));
-        const TRgb edge = checked ? (enabled ? RedDeep : TRgb::Hex(0xC9BBAC)) : (enabled ? EdgeDark : MutedEdge);
+        const TRgb edge =
+            checked ? (enabled ? RedDeep : TRgb::Hex(0xC9BBAC)) : (enabled ? EdgeDark : MutedEdge);
         const TRgb fill = checked ? (enabled ? Red : TRgb::Hex(0xD8CEC2)) : (enabled ? White : MutedFill);
         f.Fill(RoundRect(0, 0, 13, 13, 2.5f), Solid(edge));
         f.Fill(RoundRect(1, 1, 12, 12, 1.5f), Solid(fill));
@@ -114,7 +115,7 @@ TRgbImage Tabs() {
         TFrame f(w, h, Solid(Face));
         const float top = selected ? 0.f : 2.f;
         f.Fill(RoundRect(0, top, w, h + 6, 4), Solid(state == 4 ? MutedEdge : Line));
-        const TPaint fill = selected ? Solid(Face)
+        const TPaint fill = selected     ? Solid(Face)
                             : state == 3 ? Gradient(h, 0xFFF8EA, 0xF6E6C6)
                             : state == 4 ? Solid(MutedFill)
                                          : Gradient(h, 0xF1EADF, 0xE8DFD0);
@@ -193,7 +194,8 @@ TRgbImage ExtraImages() {
         frames.push_back(f.Image(true));
     }
     TFrame grip(12, 12, Solid(Face));
-    for (const auto& [x, y] : {std::pair{9.5f, 9.5f}, {6.5f, 9.5f}, {9.5f, 6.5f}, {3.5f, 9.5f}, {6.5f, 6.5f}, {9.5f, 3.5f}}) {
+    for (const auto& [x, y] :
+         {std::pair{9.5f, 9.5f}, {6.5f, 9.5f}, {9.5f, 6.5f}, {3.5f, 9.5f}, {6.5f, 6.5f}, {9.5f, 3.5f}}) {
         grip.Fill(Circle(x, y, 1), Solid(TRgb::Hex(0xB9A78F)));
     }
     frames.push_back(grip.Image(true));
@@ -204,8 +206,11 @@ TRgbImage ExtraImages() {
 TRgbImage Headerbar() {
     constexpr int w = 40, h = 22;
     std::vector<TRgbImage> frames;
-    const std::pair<std::uint32_t, std::uint32_t> fills[] = {
-        {0xFBF8F2, 0xF0E8DB}, {0xFFFAF0, 0xF9EBD0}, {0xEADFCE, 0xF2EBE0}, {0xF6F3EE, 0xF6F3EE}, {0xFBF8F2, 0xF0E8DB}};
+    const std::pair<std::uint32_t, std::uint32_t> fills[] = {{0xFBF8F2, 0xF0E8DB},
+                                                             {0xFFFAF0, 0xF9EBD0},
+                                                             {0xEADFCE, 0xF2EBE0},
+                                                             {0xF6F3EE, 0xF6F3EE},
+                                                             {0xFBF8F2, 0xF0E8DB}};
     for (int state = 0; state < 5; ++state) {
         TFrame f(w, h, Gradient(h, fills[state].first, fills[state].second));
         f.FillRect(w - 1, 4, w, h - 4, TRgb::Hex(0xDCCFBD));

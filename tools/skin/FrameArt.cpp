@@ -18,7 +18,9 @@ const TRgb kOutlineInactive = TRgb::Hex(0xA89A90);
 const TRgb kGlyphActive = TRgb::Hex(0xFFF6EA);
 const TRgb kGlyphInactive = TRgb::Hex(0xF1E9E2);
 
-TRgb Outline(bool active) { return active ? kOutlineActive : kOutlineInactive; }
+TRgb Outline(bool active) {
+    return active ? kOutlineActive : kOutlineInactive;
+}
 
 // The window's outline, rounded more at the top than at the bottom.
 TDistance WindowShape(float width, float height) {
@@ -50,7 +52,8 @@ TRgbImage LeftBorderFrame(bool active) {
 TRgbImage Mirror(const TRgbImage& in) {
     TRgbImage out = in;
     for (int y = 0; y < in.Height; ++y) {
-        for (int x = 0; x < in.Width; ++x) out.At(in.Width - 1 - x, y) = in.At(x, y);
+        for (int x = 0; x < in.Width; ++x)
+            out.At(in.Width - 1 - x, y) = in.At(x, y);
     }
     return out;
 }
@@ -92,7 +95,9 @@ void DrawCaptionGlyph(TFrame& f, TGlyph glyph, TRgb ink, float cx, float cy) {
         break;
     case TGlyph::Restore: {
         const TDistance front = RoundRect(cx - 5, cy - 3, cx + 3, cy + 5, 1);
-        f.Fill(Subtract(Inner(RoundRect(cx - 3, cy - 5, cx + 5, cy + 3, 1), 1), RoundRect(cx - 5.5f, cy - 3.5f, cx + 3.5f, cy + 5.5f, 1)), Solid(ink));
+        f.Fill(Subtract(Inner(RoundRect(cx - 3, cy - 5, cx + 5, cy + 3, 1), 1),
+                        RoundRect(cx - 5.5f, cy - 3.5f, cx + 3.5f, cy + 5.5f, 1)),
+               Solid(ink));
         f.Fill(Inner(front, 1), Solid(ink));
         break;
     }
@@ -112,7 +117,8 @@ TRgbImage CaptionButton(TGlyph glyph) {
                  [&](float x, float y) { return title(x, y + CaptionButtonTop); });
         const TDistance plate = RoundRect(2, 1, CaptionButtonWidth - 2, CaptionButtonHeight - 1, 4);
         const bool close = glyph == TGlyph::Close;
-        if (state == 2) f.Fill(plate, Solid(close ? TRgb::Hex(0x6E1216) : TRgb::Hex(0x000000)), close ? 1.f : 0.22f);
+        if (state == 2)
+            f.Fill(plate, Solid(close ? TRgb::Hex(0x6E1216) : TRgb::Hex(0x000000)), close ? 1.f : 0.22f);
         if (state == 3) f.Fill(plate, Solid(close ? TRgb::Hex(0xE0483F) : White), close ? 1.f : 0.2f);
         DrawCaptionGlyph(f, glyph, active ? kGlyphActive : kGlyphInactive, CaptionButtonWidth / 2.f,
                          CaptionButtonHeight / 2.f);
@@ -151,7 +157,8 @@ TRgbImage KnotOrnament() {
 }
 
 TPaint MenuBarFill(bool active) {
-    return active ? VerticalGradient(0, MenuBarHeight, Paper, TRgb::Hex(0xF3ECE0)) : Solid(TRgb::Hex(0xF5F1EA));
+    return active ? VerticalGradient(0, MenuBarHeight, Paper, TRgb::Hex(0xF3ECE0))
+                  : Solid(TRgb::Hex(0xF5F1EA));
 }
 
 // Minimise, restore and close of a maximised MDI child, four frames each:

@@ -22,7 +22,8 @@ TRgbImage MenuItem() {
         if (state >= 4) {
             const TDistance plate = RoundRect(1, 1, kItemWidth - 1, kItemHeight - 1, 3);
             f.Fill(plate, Solid(state == 4 ? TRgb::Hex(0xE8C98A) : MutedEdge));
-            f.Fill(RoundRect(2, 2, kItemWidth - 2, kItemHeight - 2, 2), Solid(state == 4 ? GoldPale : MutedFill));
+            f.Fill(RoundRect(2, 2, kItemWidth - 2, kItemHeight - 2, 2),
+                   Solid(state == 4 ? GoldPale : MutedFill));
         }
         frames.push_back(f.Image(true));
     }
@@ -62,7 +63,9 @@ TRgbImage DrawMenuGlyphs() {
     TRgbImage strip{64, 16, std::vector<std::uint32_t>(64 * 16, 0xFFFFFF)};
     const TDistance front = RoundRect(3, 6, 11, 13, 0);
     Glyph(strip, 0, Union(Inner(front, 1), RoundRect(3, 6, 11, 8, 0)));
-    Glyph(strip, 0, Subtract(Union(Inner(RoundRect(5, 3, 13, 10, 0), 1), RoundRect(5, 3, 13, 5, 0)), RoundRect(3, 6, 11, 13, 0)));
+    Glyph(strip, 0,
+          Subtract(Union(Inner(RoundRect(5, 3, 13, 10, 0), 1), RoundRect(5, 3, 13, 5, 0)),
+                   RoundRect(3, 6, 11, 13, 0)));
     Glyph(strip, 1, Union(Inner(RoundRect(3, 3, 13, 13, 0), 1), RoundRect(3, 3, 13, 5, 0)));
     Glyph(strip, 2, RoundRect(4, 10, 11, 12, 0));
     Glyph(strip, 3, Union(Segment(4.5f, 4.5f, 11.5f, 11.5f, 0.9f), Segment(11.5f, 4.5f, 4.5f, 11.5f, 0.9f)));

@@ -13,7 +13,9 @@ std::uint32_t TRgb::Packed() const {
     return p;
 }
 
-TRgb Mix(TRgb a, TRgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+TRgb Mix(TRgb a, TRgb b, float t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 
 TDistance RoundRect(float left, float top, float right, float bottom, float radius) {
     const float cx = (left + right) / 2, cy = (top + bottom) / 2;
@@ -80,7 +82,8 @@ TFrame::TFrame(int width, int height, TPaint backdrop)
     : width_(width), height_(height), pixels_(std::size_t(width) * std::size_t(height)),
       solid_(pixels_.size(), 0.f) {
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) pixels_[std::size_t(y * width + x)] = backdrop(x + 0.5f, y + 0.5f);
+        for (int x = 0; x < width; ++x)
+            pixels_[std::size_t(y * width + x)] = backdrop(x + 0.5f, y + 0.5f);
     }
 }
 
@@ -106,7 +109,9 @@ void TFrame::FillRect(int left, int top, int right, int bottom, TRgb colour) {
     }
 }
 
-void TFrame::MakeOpaque() { std::fill(solid_.begin(), solid_.end(), 1.f); }
+void TFrame::MakeOpaque() {
+    std::fill(solid_.begin(), solid_.end(), 1.f);
+}
 
 void TFrame::Set(int x, int y, TRgb colour) {
     pixels_[std::size_t(y * width_ + x)] = colour;

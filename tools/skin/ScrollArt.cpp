@@ -73,7 +73,8 @@ TRgbImage ScrollThumb(bool vertical) {
     std::vector<TRgbImage> frames;
     for (const std::uint32_t fill : {0xC9B69Cu, 0xA88F72u, 0xD9A441u}) {
         TFrame f(vertical ? 17 : 24, vertical ? 24 : 17, Solid(Track));
-        f.Fill(vertical ? RoundRect(4, 1, 13, 23, 4.5f) : RoundRect(1, 4, 23, 13, 4.5f), Solid(TRgb::Hex(fill)));
+        f.Fill(vertical ? RoundRect(4, 1, 13, 23, 4.5f) : RoundRect(1, 4, 23, 13, 4.5f),
+               Solid(TRgb::Hex(fill)));
         frames.push_back(f.Image(true));
     }
     return Strip(frames);
@@ -84,13 +85,17 @@ TRgbImage ScrollThumb(bool vertical) {
 TRgbImage TrackThumb(bool vertical) {
     const int w = vertical ? 20 : 11, h = vertical ? 11 : 20;
     std::vector<TRgbImage> frames;
-    const std::pair<std::uint32_t, std::uint32_t> looks[] = {
-        {0xA8937A, 0xFBF6EE}, {0x8E1C20, 0xC7332F}, {0xB8862A, 0xF0CF7A}, {0xDDD4C7, 0xF2EEE8}, {0x6E1216, 0x9E2025}};
+    const std::pair<std::uint32_t, std::uint32_t> looks[] = {{0xA8937A, 0xFBF6EE},
+                                                             {0x8E1C20, 0xC7332F},
+                                                             {0xB8862A, 0xF0CF7A},
+                                                             {0xDDD4C7, 0xF2EEE8},
+                                                             {0x6E1216, 0x9E2025}};
     for (const auto& [edge, fill] : looks) {
         TFrame f(w, h, Solid(Face));
         f.Fill(RoundRect(0, 0, float(w), float(h), 3.5f), Solid(TRgb::Hex(edge)));
         f.Fill(RoundRect(1, 1, float(w - 1), float(h - 1), 2.5f), Solid(TRgb::Hex(fill)));
-        f.Fill(vertical ? Segment(3, 5.5f, w - 3, 5.5f, 0.5f) : Segment(5.5f, 3, 5.5f, h - 3, 0.5f), Solid(White), 0.4f);
+        f.Fill(vertical ? Segment(3, 5.5f, w - 3, 5.5f, 0.5f) : Segment(5.5f, 3, 5.5f, h - 3, 0.5f),
+               Solid(White), 0.4f);
         frames.push_back(f.Image(true));
     }
     return Strip(frames);
@@ -108,8 +113,10 @@ TRgbImage UpDownButtons(bool vertical) {
         for (const auto& [edge, fill] : looks) {
             TFrame f(w, h, Solid(Face));
             // Round two corners by letting the shape run past the other side.
-            const float l = (!vertical && half == 1) ? -4.f : 0.f, r = (!vertical && half == 0) ? w + 4.f : float(w);
-            const float t = (vertical && half == 1) ? -4.f : 0.f, b = (vertical && half == 0) ? h + 4.f : float(h);
+            const float l = (!vertical && half == 1) ? -4.f : 0.f,
+                        r = (!vertical && half == 0) ? w + 4.f : float(w);
+            const float t = (vertical && half == 1) ? -4.f : 0.f,
+                        b = (vertical && half == 0) ? h + 4.f : float(h);
             f.Fill(RoundRect(l, t, r, b, 3), Solid(TRgb::Hex(edge)));
             f.Fill(RoundRect(l + 1, t + 1, r - 1, b - 1, 2), Solid(TRgb::Hex(fill)));
             frames.push_back(f.Image(true));
@@ -125,7 +132,8 @@ TRgbImage UpDownGlyphs(bool vertical) {
     const TRgb backs[] = {TRgb::Hex(0xFBF7F0), TRgb::Hex(0xE6DAC7), TRgb::Hex(0xF2EEE8), TRgb::Hex(0xFCEFD6)};
     std::vector<TRgbImage> frames;
     for (int half = 0; half < 2; ++half) {
-        const TArrow arrow = vertical ? (half == 0 ? TArrow::Up : TArrow::Down) : (half == 0 ? TArrow::Left : TArrow::Right);
+        const TArrow arrow =
+            vertical ? (half == 0 ? TArrow::Up : TArrow::Down) : (half == 0 ? TArrow::Left : TArrow::Right);
         for (int state = 0; state < 4; ++state) {
             TFrame f(w, h, Solid(backs[state]));
             Chevron(f, arrow, w / 2.f, h / 2.f, 6, inks[state], 0.75f);
@@ -139,16 +147,11 @@ TRgbImage UpDownGlyphs(bool vertical) {
 
 std::vector<TPicture> DrawScrollPictures() {
     return {
-        {"scrollbar.bmp", ScrollArrows()},
-        {"hscroll.bmp", ScrollTrack(false)},
-        {"vscroll.bmp", ScrollTrack(true)},
-        {"hthumb.bmp", ScrollThumb(false)},
-        {"vthumb.bmp", ScrollThumb(true)},
-        {"trackthumbh.bmp", TrackThumb(false)},
-        {"trackthumbv.bmp", TrackThumb(true)},
-        {"updownh.bmp", UpDownButtons(false)},
-        {"updownhglyph.bmp", UpDownGlyphs(false)},
-        {"updownv.bmp", UpDownButtons(true)},
+        {"scrollbar.bmp", ScrollArrows()},         {"hscroll.bmp", ScrollTrack(false)},
+        {"vscroll.bmp", ScrollTrack(true)},        {"hthumb.bmp", ScrollThumb(false)},
+        {"vthumb.bmp", ScrollThumb(true)},         {"trackthumbh.bmp", TrackThumb(false)},
+        {"trackthumbv.bmp", TrackThumb(true)},     {"updownh.bmp", UpDownButtons(false)},
+        {"updownhglyph.bmp", UpDownGlyphs(false)}, {"updownv.bmp", UpDownButtons(true)},
         {"updownvglyph.bmp", UpDownGlyphs(true)},
     };
 }

@@ -35,14 +35,16 @@ std::vector<yq::art::TPicture> AllPictures() {
     using namespace yq::art;
     std::vector<TPicture> pictures;
     for (auto part : {DrawFramePictures, DrawControlPictures, DrawScrollPictures, DrawMenuPictures}) {
-        for (auto& p : part()) pictures.push_back(std::move(p));
+        for (auto& p : part())
+            pictures.push_back(std::move(p));
     }
     return pictures;
 }
 
 int WriteSeeds(const std::filesystem::path& folder) {
     const auto pictures = AllPictures();
-    const auto small = std::find_if(pictures.begin(), pictures.end(), [](auto& p) { return p.name == "checkbox.bmp"; });
+    const auto small =
+        std::find_if(pictures.begin(), pictures.end(), [](auto& p) { return p.name == "checkbox.bmp"; });
     for (const auto& seed : yq::art::FuzzSeeds(small->image, yq::art::SkinDescription())) {
         const auto path = folder / seed.name;
         std::filesystem::create_directories(path.parent_path());
@@ -56,7 +58,8 @@ int Run(const std::filesystem::path& folder) {
     const std::vector<art::TPicture> pictures = AllPictures();
 
     std::vector<TSkinArchiveEntry> entries;
-    for (const auto& p : pictures) entries.push_back({p.name, EncodeBmp(p.image)});
+    for (const auto& p : pictures)
+        entries.push_back({p.name, EncodeBmp(p.image)});
     const std::string ini = art::SkinDescription();
     entries.push_back({"skin.ini", Bytes(ini.begin(), ini.end())});
 
@@ -69,13 +72,15 @@ int Run(const std::filesystem::path& folder) {
     }
 
     std::filesystem::create_directories(folder / "pictures");
-    for (const auto& e : entries) WriteFile(folder / "pictures" / e.name, e.data);
+    for (const auto& e : entries)
+        WriteFile(folder / "pictures" / e.name, e.data);
     WriteFile(folder / "skin.ini", Bytes(ini.begin(), ini.end()));
     WriteFile(folder / "skin.archive", archive);
     WriteFile(folder / "skin.blob", blob);
     WriteFile(folder / "skin.stream", FrameSkinStream(blob));
     WriteFile(folder / "morvanmenu.bmp", EncodeBmp(art::DrawMenuGlyphs()));
-    std::printf("skin: %zu entries, archive %zu bytes, blob %zu bytes\n", entries.size(), archive.size(), blob.size());
+    std::printf("skin: %zu entries, archive %zu bytes, blob %zu bytes\n", entries.size(), archive.size(),
+                blob.size());
     return 0;
 }
 
