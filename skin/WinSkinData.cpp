@@ -37,13 +37,16 @@ TByteStream ResourceStream(const wchar_t* name) {
 }
 
 TSkinData::TSkinData(TComponent* owner)
-    : TComponent(owner), skin3rd_(DefaultSkin3rd()),
-      menuGlyphs_(ImageList_LoadImageW(GetModuleHandleW(nullptr), kMenuGlyphsResource, 16, 0,
-                                       RGB(255, 255, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION)),
+    : TComponent(owner), skin3rd_(DefaultSkin3rd()), menuGlyphs_(std::make_unique<TImageList>()),
       left_(std::make_unique<TDataSkinBorder>("Left")), right_(std::make_unique<TDataSkinBorder>("Right")),
       top_(std::make_unique<TDataSkinBorder>("Top")), bottom_(std::make_unique<TDataSkinBorder>("Bottom")),
       title_(std::make_unique<TDataSkinTitle>("Title")),
-      buttons_(std::make_unique<TDataSkinButton>("Buttons")) {}
+      buttons_(std::make_unique<TDataSkinButton>("Buttons")) {
+    TBitmap strip;
+    if (strip.LoadFromResourceName(GetModuleHandleW(nullptr), kMenuGlyphsResource)) {
+        menuGlyphs_->AddMasked(strip, clWhite);
+    }
+}
 
 TSkinData::~TSkinData() = default;
 

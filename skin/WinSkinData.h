@@ -14,6 +14,7 @@
 #include "Component.h"
 #include "Control.h"
 #include "GdiObjects.h"
+#include "ImgList.h"
 #include "SkinObjects.h"
 
 #include <cstdint>
@@ -24,8 +25,6 @@
 #include <vector>
 
 #include <windows.h>
-
-#include <commctrl.h>
 
 namespace yq {
 
@@ -81,21 +80,6 @@ inline constexpr const wchar_t* kEmbeddedSkinResource = L"SKINDATA1"; // RCDATA:
 
 // The bytes of an RCDATA resource of the program; empty when it is missing.
 TByteStream ResourceStream(const wchar_t* name);
-
-// Owner of an image list handle.
-class TImageListHandle {
-public:
-    explicit TImageListHandle(HIMAGELIST list = nullptr) : list_(list) {}
-    ~TImageListHandle() {
-        if (list_) ImageList_Destroy(list_);
-    }
-    TImageListHandle(const TImageListHandle&) = delete;
-    TImageListHandle& operator=(const TImageListHandle&) = delete;
-    HIMAGELIST Get() const { return list_; }
-
-private:
-    HIMAGELIST list_;
-};
 
 class TSkinData : public TComponent {
     YQ_CLASS(TSkinData, TComponent)
@@ -161,7 +145,7 @@ public:
     bool FramePaintEnabled = true;
     TBitmap& DefaultIcon() { return defaultIcon_; }
     // 16 x 16 glyphs: restore, maximise, minimise, close.
-    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.Get(); }
+    TImageList* MenuGlyphs() const { return menuGlyphs_.get(); }
     HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.Get(); }
 
     // Colours of the loaded skin, [Colours] of the description.
@@ -239,7 +223,7 @@ private:
     TByteStream blob_;
     const TSkinReader* reader_ = nullptr; // during LoadSkin
     TBitmap defaultIcon_;
-    TImageListHandle menuGlyphs_;
+    std::unique_ptr<TImageList> menuGlyphs_;
     TBrushHandle buttonFaceBrush_;
 
     std::unique_ptr<TDataSkinBorder> left_, right_, top_, bottom_;

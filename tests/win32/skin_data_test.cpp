@@ -62,8 +62,17 @@ TEST_F(SkinData, DefaultsBeforeAnySkin) {
     EXPECT_EQ(skin.Skin3rd().front(), "TAdvPanelGroup=embedscrollbar");
     EXPECT_TRUE(skin.MenuUpdate());
     EXPECT_FALSE(skin.MenuMerge());
-    ASSERT_NE(skin.MenuGlyphs(), nullptr) << "MORVANMENU";
-    EXPECT_EQ(ImageList_GetImageCount(skin.MenuGlyphs()), 4);
+    ASSERT_NE(skin.MenuGlyphs(), nullptr);
+    EXPECT_EQ(skin.MenuGlyphs()->Count(), 4) << "MORVANMENU";
+    EXPECT_EQ(skin.MenuGlyphs()->Width(), 16);
+    // The close glyph: white is transparent, black drawn.
+    TBitmap drawn(16, 16);
+    const RECT all{0, 0, 16, 16};
+    TBrushHandle red(CreateSolidBrush(RGB(255, 0, 0)));
+    FillRect(drawn.Canvas().Handle(), &all, red.Get());
+    skin.MenuGlyphs()->Draw(drawn.Canvas(), 0, 0, 3);
+    EXPECT_EQ(drawn.Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(drawn.Pixel(8, 8), RGB(0, 0, 0));
     ASSERT_NE(skin.Buttons(), nullptr);
     ASSERT_NE(skin.Title(), nullptr);
     EXPECT_EQ(skin.MenuBar(), nullptr);
