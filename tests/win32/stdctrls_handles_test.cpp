@@ -8,7 +8,7 @@
 #include "DBGrid.h"
 #include "Menus.h"
 #include "dbgrid_dataset.h"
-#include "stdctrls_gui_counts.h"
+#include "gui_counts.h"
 
 #include <gtest/gtest.h>
 
