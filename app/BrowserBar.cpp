@@ -17,9 +17,8 @@ struct GroupLook {
 };
 
 constexpr GroupLook kGroupLooks[] = {
-    {clCream, clWhite, false},          {clBtnShadow, clWhite, false},
-    {clBtnShadow, clWhite, false},      {clBtnShadow, clWhite, false},
-    {Rgb(0xFEE7C5), Rgb(0xFEE7C5), true}, {clBtnShadow, clWhite, false},
+    {clCream, clWhite, false},     {clBtnShadow, clWhite, false},        {clBtnShadow, clWhite, false},
+    {clBtnShadow, clWhite, false}, {Rgb(0xFEE7C5), Rgb(0xFEE7C5), true}, {clBtnShadow, clWhite, false},
 };
 
 void SetupList(TDCOutBarVertListView& list, const GroupLook& look) {

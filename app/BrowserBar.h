@@ -8,7 +8,7 @@ namespace yq {
 
 // Captions of the six groups, in the order of the category file's keys.
 inline constexpr const wchar_t* kCategoryGroupCaptions[] = {L"字词类灯谜", L"文化类谜语", L"艺术类谜语",
-                                                             L"地名类谜语", L"人名类谜语", L"带格类谜语"};
+                                                            L"地名类谜语", L"人名类谜语", L"带格类谜语"};
 
 TDCOutBar* MakeCategoryBar(TWinControl* parent, TComponent* owner);
 

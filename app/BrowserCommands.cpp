@@ -51,7 +51,8 @@ void TForm4::SortToggle(const std::wstring& field) {
 
 void TForm4::Search(const std::wstring& field) {
     std::wstring input;
-    if (!InputQuery(L"谜面搜索", L"请输入搜索关键字......    ", input, kKeywordMaxBytes) || input.empty()) return;
+    if (!InputQuery(L"谜面搜索", L"请输入搜索关键字......    ", input, kKeywordMaxBytes) || input.empty())
+        return;
     // Only the Chinese characters of the input are searched for.
     std::string keyword = KeepHighBytes(Utf8ToGbk(Narrow(input)));
     if (!HasMultiByteChar(keyword)) {

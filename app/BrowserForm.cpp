@@ -9,9 +9,9 @@
 #include "DBGrid.h"
 #include "ExtCtrls.h"
 #include "FlatPanel.h"
-#include "OutBarVertListView.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "OutBarVertListView.h"
 #include "Startup.h"
 #include "Text.h"
 #include "VelaButton.h"
@@ -150,7 +150,8 @@ void TForm4::MakeButtons() {
                              [this](TComponent*) { StartKnowledgeProgram(); });
     btnRead = AddButton(L"朗读", art::kGlyphBrowserRead, 246, 66, [](TComponent*) { Form1->ReadAloud(); });
     btnAdd = AddButton(L"添加", art::kGlyphBrowserAdd, 319, 66, [](TComponent*) { Form5->Show(); });
-    btnSearch = AddButton(L"搜索", art::kGlyphBrowserSearch, 392, 66, [this](TComponent*) { PopupSearchMenu(); });
+    btnSearch =
+        AddButton(L"搜索", art::kGlyphBrowserSearch, 392, 66, [this](TComponent*) { PopupSearchMenu(); });
     btnEdit = AddButton(L"修改", art::kGlyphBrowserEdit, 465, 66, [](TComponent*) { Form1->EditRiddle(); });
     btnQuiz->SetName("btnQuiz");
     btnKnowledge->SetName("btnKnowledge");

@@ -51,9 +51,11 @@ TEST_F(CategoryFileTest, EachKeyFillsItsGroupWordByWordInOrder) {
     TCategoryGroups groups = Read("; categories\r\n"
                                   "[other]\r\nzici=wrong\r\n"
                                   "[SeTuP]\r\n"
-                                  "ZICI=" + kDengMi + "  " + kZi + "\r\n"     // two spaces: still two items
-                                  "wenhua=   \r\n"                           // spaces only: no item
-                                  "yishu=  c   b a  \r\n"                    // order as written
+                                  "ZICI=" +
+                                  kDengMi + "  " + kZi +
+                                  "\r\n"                  // two spaces: still two items
+                                  "wenhua=   \r\n"        // spaces only: no item
+                                  "yishu=  c   b a  \r\n" // order as written
                                   "dimin=\r\n"
                                   "renmin=one\r\n"
                                   "Daige=p q\r\n");

@@ -208,8 +208,8 @@ TEST_F(BrowserTest, SearchesKeepTheChineseCharactersAndReportWhatTheyFind) {
         int count;
         std::wstring message; // "" for no message
     } cases[] = {
-        {Form4->miSearchRiddle, L"月", VK_ESCAPE, "明月", 5, L""},       // cancelled
-        {Form4->miSearchRiddle, L"", VK_RETURN, "明月", 5, L""},         // empty
+        {Form4->miSearchRiddle, L"月", VK_ESCAPE, "明月", 5, L""}, // cancelled
+        {Form4->miSearchRiddle, L"", VK_RETURN, "明月", 5, L""},   // empty
         {Form4->miSearchRiddle, L"abc 1", VK_RETURN, "明月", 5, L"请输入搜索关键字"},
         {Form4->miSearchRiddle, L"a月b", VK_RETURN, "明月", 2, L""},
         {Form4->miSearchRiddle, L"x龙y", VK_RETURN, nullptr, 0, L"龙 没有搜索到结果！"},
@@ -301,7 +301,8 @@ TEST_F(BrowserTest, ButtonsAndGridDoubleClickOpenTheOtherWindows) {
         {[] { Form4->btnQuiz->Click(); }, Form1},
         {[] { Form4->btnAdd->Click(); }, Form5},
         {[] { Form4->btnEdit->Click(); }, Form3},
-        {[] { SendMessageW(Form4->dbgrd1->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 60)); }, Form3},
+        {[] { SendMessageW(Form4->dbgrd1->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 60)); },
+         Form3},
     };
     for (const Case& c : cases) {
         c.act();
@@ -323,8 +324,8 @@ TEST_F(BrowserTest, LayoutFollowsTheWindowDefinition) {
         const wchar_t* caption;
         int left, width;
     } buttons[] = {{Form4->btnQuiz, L"猜谜游戏", 21, 100}, {Form4->btnKnowledge, L"灯谜知识", 133, 100},
-                   {Form4->btnRead, L"朗读", 246, 66},      {Form4->btnAdd, L"添加", 319, 66},
-                   {Form4->btnSearch, L"搜索", 392, 66},    {Form4->btnEdit, L"修改", 465, 66}};
+                   {Form4->btnRead, L"朗读", 246, 66},     {Form4->btnAdd, L"添加", 319, 66},
+                   {Form4->btnSearch, L"搜索", 392, 66},   {Form4->btnEdit, L"修改", 465, 66}};
     for (const Button& b : buttons) {
         EXPECT_EQ(b.button->Caption(), b.caption);
         EXPECT_EQ(bounds(b.button), (std::vector<int>{b.left, 11, b.width, 30})) << Narrow(b.caption);
