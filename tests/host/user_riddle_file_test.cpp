@@ -34,9 +34,7 @@ protected:
     }
 
     fs::path File() const { return dir_ / fs::path(u8"dm.txt"); }
-    void WriteBytes(const std::string& bytes) const {
-        std::ofstream(File(), std::ios::binary) << bytes;
-    }
+    void WriteBytes(const std::string& bytes) const { std::ofstream(File(), std::ios::binary) << bytes; }
     std::string ReadBytes() const {
         std::ifstream in(File(), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -145,14 +143,17 @@ TEST_F(UserRiddleFileTest, FailuresReadLikeThePlatformsFileErrors) {
 
     // A folder in the file's place cannot be replaced, not even by root.
     fs::create_directory(File());
-    EXPECT_EQ(ErrorOf([&] { SaveUserRiddleFile(File(), "甲"); }).rfind("Cannot create file \"" + Utf8(File()) + "\". ", 0),
+    EXPECT_EQ(ErrorOf([&] {
+                  SaveUserRiddleFile(File(), "甲");
+              }).rfind("Cannot create file \"" + Utf8(File()) + "\". ", 0),
               0u);
 }
 
 TEST_F(UserRiddleFileTest, ReadOnlyFileIsNotReplaced) {
     WriteBytes("old");
     fs::permissions(File(), fs::perms::owner_read);
-    if (std::ofstream(File(), std::ios::app)) GTEST_SKIP() << "running with rights that ignore read-only files";
+    if (std::ofstream(File(), std::ios::app))
+        GTEST_SKIP() << "running with rights that ignore read-only files";
     EXPECT_EQ(ErrorOf([&] { SaveUserRiddleFile(File(), "new"); }),
               "Cannot create file \"" + Utf8(File()) + "\". " + std::generic_category().message(EACCES));
     EXPECT_EQ(ReadBytes(), "old");

@@ -70,7 +70,7 @@ protected:
         app.CreateForm<TForm1>();
         app.CreateForm<TForm3>();
         // The list window is made by hand so that it reads our dm.txt.
-        Form5Under(DmTxt(), "甲 乙 丙\n丁 戊 己\n");
+        Form5Under(dir_ / "dm.txt", "甲 乙 丙\n");
     }
 
     void SetUp() override {
@@ -79,8 +79,6 @@ protected:
         answer_ = IDNO;
         ReopenStore();
     }
-
-    static fs::path DmTxt() { return dir_ / "dm.txt"; }
 
     static void MakeDatabase(const fs::path& file, const char* extraSql = "") {
         fs::remove(file);
@@ -102,8 +100,10 @@ protected:
         std::vector<std::string> rows;
         if (sqlite3_prepare_v2(db, "SELECT 谜面 || '|' || 谜目 || '|' || 谜底 FROM 灯谜库 ORDER BY rowid", -1,
                                &stmt, nullptr) == SQLITE_OK)
-            while (sqlite3_step(stmt) == SQLITE_ROW)
-                rows.push_back(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+            while (sqlite3_step(stmt) == SQLITE_ROW) {
+                auto* row = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+                rows.push_back(row ? row : "<null>");
+            }
         sqlite3_finalize(stmt);
         sqlite3_close(db);
         OpenStore();
@@ -126,8 +126,8 @@ protected:
         OpenStore();
     }
 
-    // Replaces the list window by one over `file` holding `bytes` (GBK of
-    // the UTF-8 given; nothing is written when empty), as start-up makes it.
+    // Replaces the list window by one over `file`, made as start-up makes
+    // it; `utf8` (unless empty) is first written there in GBK.
     static void Form5Under(const fs::path& file, const std::string& utf8) {
         if (!utf8.empty()) WriteBytes(file, Utf8ToGbk(utf8));
         delete Form5;
@@ -161,7 +161,9 @@ TEST_F(EditListTest, EditWindowHasItsBoxesOnTheStoreInTabOrder) {
         TDBEdit* box;
         int top;
         const char* shown;
-    } cases[] = {{Form3->RiddleBox, 24, "一口咬掉牛尾巴"}, {Form3->TargetBox, 64, "打一字"}, {Form3->AnswerBox, 104, "告"}};
+    } cases[] = {{Form3->RiddleBox, 24, "一口咬掉牛尾巴"},
+                 {Form3->TargetBox, 64, "打一字"},
+                 {Form3->AnswerBox, 104, "告"}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.box->Parent(), Form3->Panel);
         EXPECT_EQ(c.box->Top(), c.top);
@@ -193,7 +195,8 @@ TEST_F(EditListTest, EditWindowHasItsBoxesOnTheStoreInTabOrder) {
 }
 
 TEST_F(EditListTest, ConfirmAsksAboutTheStoredRiddleAndWritesOnlyOnYes) {
-    const std::vector<std::string> unchanged{"一口咬掉牛尾巴|打一字|告", "千里相逢|打一字|重", "明月|打一成语|月下"};
+    const std::vector<std::string> unchanged{"一口咬掉牛尾巴|打一字|告", "千里相逢|打一字|重",
+                                             "明月|打一成语|月下"};
     struct Case {
         const char* name;
         const wchar_t *riddle, *target, *answer;
@@ -204,9 +207,19 @@ TEST_F(EditListTest, ConfirmAsksAboutTheStoredRiddleAndWritesOnlyOnYes) {
         {"no riddle text", L"", L"打一字", L"x", IDYES, false, unchanged},
         {"no target", L"新谜", L"", L"x", IDYES, false, unchanged},
         {"answered No", L"新谜", L"打一字", L"x", IDNO, true, unchanged},
-        {"answered Yes", L"新谜", L"打一物", L"新底", IDYES, true,
+        {"answered Yes",
+         L"新谜",
+         L"打一物",
+         L"新底",
+         IDYES,
+         true,
          {"一口咬掉牛尾巴|打一字|告", "新谜|打一物|新底", "明月|打一成语|月下"}},
-        {"empty answer", L"新谜", L"打一物", L"", IDYES, true,
+        {"empty answer",
+         L"新谜",
+         L"打一物",
+         L"",
+         IDYES,
+         true,
          {"一口咬掉牛尾巴|打一字|告", "新谜|打一物|", "明月|打一成语|月下"}},
     };
     for (const Case& c : cases) {
@@ -246,7 +259,8 @@ TEST_F(EditListTest, ConfirmQuotesTheCurrentRecord) {
 }
 
 TEST_F(EditListTest, RefusedUpdateShowsTheEnginesMessageAndKeepsTheTypedTexts) {
-    ReopenStore("CREATE TRIGGER refuse BEFORE UPDATE ON 灯谜库 BEGIN SELECT RAISE(ABORT, '不许这样改'); END;");
+    ReopenStore(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON 灯谜库 BEGIN SELECT RAISE(ABORT, '不许这样改'); END;");
     answer_ = IDYES;
     Type(Form3->RiddleBox, L"拒绝");
     // Through the button's window, as a click arrives.
