@@ -1,8 +1,29 @@
 #include "EditForm.h"
 
+#include "Application.h"
+#include "ArtNames.h"
+#include "DBCtrls.h"
+#include "FlatPanel.h"
 #include "Forms.h"
+#include "Label.h"
+#include "RiddleQuery.h"
+#include "Text.h"
+#include "VelaButton.h"
 
 namespace yq {
+
+namespace {
+
+constexpr int kLabelLeft = 112;
+constexpr int kBoxLeft = 144, kBoxWidth = 200, kBoxHeight = 24;
+
+void AssignFont(TFont& font, const wchar_t* name, int pixels, TColor color) {
+    font.SetName(name);
+    font.SetHeight(-pixels);
+    font.SetColor(color);
+}
+
+} // namespace
 
 TForm3::TForm3(TComponent* owner) : TForm(owner) {
     SetName("Form3");
@@ -11,7 +32,80 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
     BorderIcons = int(TBorderIcon::biSystemMenu);
     Position = TPosition::poMainFormCenter;
     SetBounds(0, 0, 402, 207);
+    AssignFont(Font(), L"宋体", 13, clBlack);
+
+    Panel = new TFlatPanel(this);
+    Panel->SetParent(this);
+    Panel->SetBounds(8, 8, 369, 153);
+    Panel->SetColor(clWhite);
+
+    AddLabel(L"谜面", 32);
+    AddLabel(L"谜目", 72);
+    AddLabel(L"谜底", 112);
+    RiddleBox = AddBox(L"谜面", 24);
+    TargetBox = AddBox(L"谜目", 64);
+    AnswerBox = AddBox(L"谜底", 104);
+    AddConfirmButton();
+
+    AnswerBox->SetTabOrder(0);
+    RiddleBox->SetTabOrder(1);
+    TargetBox->SetTabOrder(2);
+    ConfirmButton->SetTabOrder(3);
     Form3 = this;
+}
+
+TLabel* TForm3::AddLabel(const wchar_t* caption, int top) {
+    auto* label = new TLabel(this);
+    label->SetParent(Panel);
+    label->SetLeft(kLabelLeft);
+    label->SetTop(top);
+    label->SetCaption(caption);
+    return label;
+}
+
+TDBEdit* TForm3::AddBox(const wchar_t* field, int top) {
+    auto* box = new TDBEdit(this);
+    box->SetParent(Panel);
+    box->SetBounds(kBoxLeft, top, kBoxWidth, kBoxHeight);
+    AssignFont(box->Font(), L"宋体", 16, clBlack);
+    box->SetDataField(field);
+    if (Form1) box->SetDataSource(Form1->ds1);
+    return box;
+}
+
+void TForm3::AddConfirmButton() {
+    ConfirmButton = new TVelaButton(this);
+    ConfirmButton->SetParent(Panel);
+    ConfirmButton->SetBounds(24, 23, 73, 72);
+    ConfirmButton->SetColor(clWhite);
+    ConfirmButton->SetColorMarginStyle(TColorMarginDefault::cmCustom);
+    ConfirmButton->SetColorMarginLeftTop(clWhite);
+    ConfirmButton->SetColorMarginRightBottom(clWhite);
+    ConfirmButton->SetLayout(TLayout::blGlyphTop);
+    TBitmap glyph;
+    glyph.LoadFromResourceName(GetModuleHandleW(nullptr), art::kGlyphEditConfirm);
+    ConfirmButton->SetGlyph(glyph);
+    ConfirmButton->SetNumGlyphs(1);
+    ConfirmButton->SetCaption(L"确认修改");
+    ConfirmButton->SetTabStop(true);
+    ConfirmButton->OnClick = [this](TComponent*) { ConfirmEdit(); };
+}
+
+void TForm3::ConfirmEdit() {
+    if (RiddleBox->Text().empty() || TargetBox->Text().empty()) return;
+    TRiddleQuery& store = *Form1->adoquery1;
+    std::wstring question = L"当前灯谜〖" + Widen(store.FieldByName("谜面").AsString()) + L"〗确认修改？";
+    TApplication& app = Application();
+    if (app.ShowMessageBox(question, app.Title, MB_YESNO | MB_ICONWARNING) != IDYES) return;
+    // Each assignment refreshes the bound boxes: take their texts first.
+    std::string riddle = Narrow(RiddleBox->Text());
+    std::string target = Narrow(TargetBox->Text());
+    std::string answer = Narrow(AnswerBox->Text());
+    store.Edit();
+    store.FieldByName("谜面").SetAsString(riddle);
+    store.FieldByName("谜目").SetAsString(target);
+    store.FieldByName("谜底").SetAsString(answer);
+    store.Post();
 }
 
 } // namespace yq

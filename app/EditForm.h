@@ -1,14 +1,37 @@
 #pragma once
 // TForm3, the riddle edit window: the current riddle's three fields in
-// data-bound edit boxes, written back after a confirmation.
+// data-bound edit boxes, written back after a confirmation.  The boxes are
+// bound to the quiz window's store when the window is made (the quiz
+// window exists by then).
 #include "Form.h"
 
 namespace yq {
+
+class TDBEdit;
+class TFlatPanel;
+class TLabel;
+class TVelaButton;
 
 class TForm3 : public TForm {
 public:
     explicit TForm3(TComponent* owner);
     const char* ClassName() const override { return "TForm3"; }
+
+    // "确认修改": with riddle and target filled in, asks whether to rewrite
+    // the current riddle and on Yes writes the three boxes to it.  Store
+    // errors propagate.
+    void ConfirmEdit();
+
+    TFlatPanel* Panel = nullptr;
+    TDBEdit* RiddleBox = nullptr; // 谜面
+    TDBEdit* TargetBox = nullptr; // 谜目
+    TDBEdit* AnswerBox = nullptr; // 谜底
+    TVelaButton* ConfirmButton = nullptr;
+
+private:
+    TLabel* AddLabel(const wchar_t* caption, int top);
+    TDBEdit* AddBox(const wchar_t* field, int top);
+    void AddConfirmButton();
 };
 
 } // namespace yq

@@ -1,29 +1,92 @@
 #include "ListForm.h"
 
+#include "Application.h"
+#include "Edit.h"
+#include "FlatPanel.h"
 #include "Forms.h"
+#include "Startup.h"
+#include "Text.h"
+#include "UserRiddleFile.h"
+#include "VelaButton.h"
 
 namespace yq {
 
-TForm5::TForm5(TComponent* owner) : TForm(owner) {
+namespace {
+
+constexpr TColor kListBorder = 0xBF0000; // #0000BF
+constexpr wchar_t kHintText[] = L"按格式输入即可，输入内容自动保存，在用户谜库中可进行预览";
+
+void AssignFont(TFont& font, const wchar_t* name, int pixels, TColor color) {
+    font.SetName(name);
+    font.SetHeight(-pixels);
+    font.SetColor(color);
+}
+
+} // namespace
+
+TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt") {
     SetName("Form5");
     SetCaption(L"灯谜批量添加");
     BorderStyle = TFormBorderStyle::bsSingle;
     BorderIcons = int(TBorderIcon::biSystemMenu);
     Position = TPosition::poMainFormCenter;
     SetBounds(0, 0, 494, 399);
+    AssignFont(Font(), L"宋体", 13, clBlack);
+
+    Panel = new TFlatPanel(this);
+    Panel->SetParent(this);
+    Panel->SetBounds(8, 8, 460, 305);
+    Panel->SetColorBorder(kListBorder);
+
+    Memo1 = new TMemo(this);
+    Memo1->SetName("Memo1");
+    Memo1->SetParent(Panel);
+    Memo1->SetAlign(TAlign::alClient);
+    AssignFont(Memo1->Font(), L"楷体", 19, clBlack);
+    Memo1->SetWordWrap(true);
+    Memo1->SetScrollBars(TScrollStyle::ssNone);
+    Memo1->SetText(L"sui1");
+
+    HintStrip = new TVelaButton(this);
+    HintStrip->SetParent(this);
+    HintStrip->SetBounds(8, 320, 460, 33);
+    HintStrip->SetButtonStyle(TStyle::stFrameLowered);
+    HintStrip->SetColorMarginStyle(TColorMarginDefault::cmCustom);
+    HintStrip->SetColorMarginLeftTop(clBtnShadow);
+    HintStrip->SetColorMarginRightBottom(clBtnHighlight);
+    HintStrip->SetHotTrackColor(clRed);
+    HintStrip->SetColor(clBtnFace);
+    AssignFont(HintStrip->Font(), L"黑体", 16, clPurple);
+    HintStrip->SetCaption(kHintText);
+
+    OnClose = [this](TComponent*, TCloseAction& action) { SaveOnClose(action); };
     Form5 = this;
 }
 
+void TForm5::DoCreate() {
+    TForm::DoCreate();
+    Memo1->SetText(Widen(LoadUserRiddleFile(DataFile)));
+}
+
+void TForm5::SaveOnClose(TCloseAction& action) {
+    try {
+        SaveUserRiddleFile(DataFile, Narrow(Memo1->Text()));
+    } catch (...) {
+        action = TCloseAction::caNone;
+        Application().HandleException(std::current_exception());
+    }
+}
+
 std::wstring TForm5::ListText() const {
-    return {};
+    return Memo1->Text();
 }
 
 int TForm5::LineCount() const {
-    return 0;
+    return UserRiddleLineCount(Narrow(Memo1->Text()));
 }
 
-std::wstring TForm5::Line(int) const {
-    return {};
+std::wstring TForm5::Line(int index) const {
+    return Widen(UserRiddleLine(Narrow(Memo1->Text()), index));
 }
 
 } // namespace yq

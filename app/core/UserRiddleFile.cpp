@@ -1,0 +1,119 @@
+#include "UserRiddleFile.h"
+
+#include "Gbk.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+namespace yq {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Wide names on Windows, so that folders named in Chinese open whatever the
+// system code page.
+std::FILE* OpenFile(const std::filesystem::path& path, bool write) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), write ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+
+std::string Utf8Name(const std::filesystem::path& path) {
+    std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
+[[noreturn]] void FileError(const char* what, const std::filesystem::path& path, int error) {
+    throw std::runtime_error(std::string(what) + " \"" + Utf8Name(path) + "\". " +
+                             std::generic_category().message(error));
+}
+
+bool IsBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Length of the break starting at text[i] (CR LF counts as one break).
+size_t BreakLength(std::string_view text, size_t i) {
+    return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+}
+
+} // namespace
+
+std::string LoadUserRiddleFile(const std::filesystem::path& path) {
+    errno = 0;
+    FilePtr file(OpenFile(path, false));
+    if (!file) FileError("Cannot open file", path, errno);
+    std::string bytes;
+    char buffer[16384];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, n);
+    if (std::ferror(file.get())) FileError("Cannot read file", path, errno ? errno : EIO);
+    return NormalizeLineBreaks(GbkToUtf8(bytes));
+}
+
+void SaveUserRiddleFile(const std::filesystem::path& path, std::string_view text) {
+    std::string bytes = Utf8ToGbk(text);
+    errno = 0;
+    FilePtr file(OpenFile(path, true));
+    if (!file) FileError("Cannot create file", path, errno);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        FileError("Cannot write file", path, errno ? errno : EIO);
+    // Buffered bytes reach the disk only at close: a full disk shows here.
+    if (std::fclose(file.release()) != 0) FileError("Cannot write file", path, errno ? errno : EIO);
+}
+
+std::string NormalizeLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size();) {
+        if (!IsBreak(text[i])) {
+            out += text[i++];
+            continue;
+        }
+        out += "\r\n";
+        i += BreakLength(text, i);
+    }
+    return out;
+}
+
+int UserRiddleLineCount(std::string_view text) {
+    int breaks = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (IsBreak(text[i])) {
+            ++breaks;
+            i += BreakLength(text, i);
+        } else {
+            ++i;
+        }
+    }
+    bool lastLineEmpty = text.empty() || IsBreak(text.back());
+    return lastLineEmpty ? breaks : breaks + 1;
+}
+
+std::string UserRiddleLine(std::string_view text, int index) {
+    if (index < 0) return {};
+    size_t start = 0;
+    for (int line = 0; line < index; ++line) {
+        size_t end = start;
+        while (end < text.size() && !IsBreak(text[end]))
+            ++end;
+        if (end == text.size()) return {};
+        start = end + BreakLength(text, end);
+    }
+    size_t end = start;
+    while (end < text.size() && !IsBreak(text[end]))
+        ++end;
+    return std::string(text.substr(start, end - start));
+}
+
+} // namespace yq
