@@ -10,8 +10,6 @@
 //       per control, as the framework's Inspect.h describes
 //   wininspect --origin "CAPTION"
 //       the window's client area in screen coordinates: "x y width height"
-//   wininspect --settext "CAPTION" TEXT
-//       sets the text of the first edit box of the window, as if pasted
 //
 // Exit code 1 when no such window exists or it does not answer, 2 on a
 // wrong command line.
@@ -116,28 +114,6 @@ int PrintOrigin(const wchar_t* caption) {
     return 0;
 }
 
-BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
-    wchar_t cls[64];
-    GetClassNameW(hwnd, cls, 64);
-    CharLowerW(cls);
-    if (!wcsstr(cls, L"edit")) return TRUE;
-    *reinterpret_cast<HWND*>(lp) = hwnd;
-    return FALSE;
-}
-
-int SetEditText(const wchar_t* caption, const wchar_t* text) {
-    HWND top = FindTop(caption, true);
-    if (!top) return 1;
-    HWND edit = nullptr;
-    EnumChildWindows(top, FindEdit, LPARAM(&edit));
-    if (!edit) return 1;
-    // Replace the whole text the way a paste would, so the control sees an
-    // ordinary user change.
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SendMessageW(edit, EM_REPLACESEL, TRUE, LPARAM(text));
-    return 0;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -148,8 +124,6 @@ int wmain(int argc, wchar_t** argv) {
         status = PrintControls(argv[2]);
     else if (argc == 3 && wcscmp(argv[1], L"--origin") == 0)
         status = PrintOrigin(argv[2]);
-    else if (argc == 4 && wcscmp(argv[1], L"--settext") == 0)
-        status = SetEditText(argv[2], argv[3]);
     std::fflush(stdout);
     return status;
 }
