@@ -210,7 +210,9 @@ class Session:
 
     # -- input and pictures --------------------------------------------------
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", x, y, "click", button)
+        # Arrive as a hand would: controls that track the pointer (hot
+        # glyph buttons) see it move in before the press.
+        self.xdotool("mousemove", x - 4, y - 4, "sleep", 0.05, "mousemove", x, y, "sleep", 0.05, "click", button)
 
     def key(self, *keys):
         self.xdotool("key", *keys)
@@ -278,9 +280,10 @@ class Session:
 
     def answer_box(self, key="Return"):
         """Answers the message box with a key and waits until it has gone."""
-        wid = self.find_window(TITLE)
-        if wid:
-            self.key("--window", wid, key)
+        # Real key presses to the box, which has the focus (keys sent to a
+        # window with XSendEvent leave Wine's keyboard state behind).
+        if self.find_window(TITLE):
+            self.key(key)
         return wait_until(lambda: not self.find_window(TITLE), timeout=10)
 
     # -- the program's windows ----------------------------------------------------
@@ -317,6 +320,34 @@ class Session:
             self._item_bands = navy_bands(self.screenshot("category-bar"), ox + x, oy + y, w, h)
         left, top, right, bottom = self._item_bands[index]
         self.click((left + right) // 2, (top + bottom) // 2)
+
+    def wait_popup(self, timeout=5):
+        """Geometry of the pop-up menu once it shows: a visible window
+        without a name that is not the screen's root."""
+        def probe():
+            for wid in self.xdotool("search", "--onlyvisible", "--name", "").split():
+                if not self.xdotool("getwindowname", wid):
+                    g = self.window_geometry(wid)
+                    if g and (g["X"], g["Y"]) != (0, 0):
+                        return g
+            return None
+        return wait_until(probe, timeout)
+
+    def choose_from_popup(self, index, count):
+        """Clicks item `index` of a pop-up menu of `count` equally spaced rows
+        (its separators drawn between them)."""
+        g = self.wait_popup()
+        if not g:
+            return False
+        self.click(g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] * (2 * index + 1) // (2 * count))
+        return True
+
+    def close_window(self, caption, point):
+        """Closes the window with Alt+F4 after a click at a harmless point of
+        its client area has made it the active one."""
+        self.click_in(caption, *point)
+        time.sleep(0.2)
+        self.key("alt+F4")
 
     def press(self, caption, point):
         """A click at a layout point of the window's client area."""

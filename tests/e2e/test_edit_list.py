@@ -44,7 +44,7 @@ class EditTest(unittest.TestCase):
         return box
 
     def close_program(self, s):
-        s.key("--window", s.find_window(MAIN_CAPTION), "alt+F4")
+        s.close_window(MAIN_CAPTION, (400, 40))  # on the header picture
         self.assertEqual(s.wait_exit(), 0)
 
     def test_no_leaves_the_database_unchanged(self):
@@ -92,7 +92,7 @@ class ListFileTest(unittest.TestCase):
         time.sleep(0.5)
 
     def close_list(self, s):
-        s.key("--window", s.find_window(LIST_CAPTION), "alt+F4")
+        s.close_window(LIST_CAPTION, LIST_MEMO)
 
     def test_closing_writes_dm_txt_with_cr_lf_and_a_read_only_file_keeps_the_window(self):
         with Session(prepare=install_lf_list) as s:
