@@ -153,6 +153,9 @@ public:
     void SetCaption(const std::wstring& caption);
     const std::wstring& Text() const { return caption_; }
     void SetText(const std::wstring& text) { SetCaption(text); }
+    // The text diagnostic tools read (Inspect.h): the caption, unless the
+    // control shows something else.
+    virtual std::wstring InspectText() const { return caption_; }
 
     unsigned ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
 

@@ -53,6 +53,15 @@ int TDBGrid::TopRecord() const {
     return RecordCount() ? top_ : 0;
 }
 
+std::wstring TDBGrid::InspectText() const {
+    int current = CurrentRecord();
+    std::wstring text = std::to_wstring(current) + L"/" + std::to_wstring(RecordCount());
+    if (!current) return text;
+    for (int c = 0; c < columns_.Count(); ++c)
+        text += L'\t' + Widen(link_.DataSet()->FieldTextAt(current, Narrow(columns_[c].FieldName())));
+    return text;
+}
+
 int TDBGrid::VisibleRowCount() const {
     return geometry_.FullRows(ClientHeight());
 }

@@ -51,6 +51,10 @@ public:
     int VisibleRowCount() const;
     const TGridGeometry& Geometry() const { return geometry_; }
 
+    // "RecNo/RecordCount" and the current row's text in each column, all
+    // separated by tabs ("0/0" without records).
+    std::wstring InspectText() const override;
+
     TDBGridClickEvent OnTitleClick;
 
 protected:

@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Inspect.h"
 #include "Screen.h"
 
 namespace yq {
@@ -225,6 +226,10 @@ void TForm::Notification(TComponent* component, TOperation operation) {
 // ---- messages ---------------------------------------------------------------
 
 void TForm::WndProc(TMessage& message) {
+    if (message.Msg == InspectMessage()) {
+        WMInspect(message);
+        return;
+    }
     switch (message.Msg) {
     case WM_CLOSE:
         WMClose(message);
@@ -283,6 +288,10 @@ void TForm::WMShowWindow(TMessage& m) {
     DefaultHandler(m);
     TNotifyEvent& event = m.WParam ? OnShow : OnHide;
     if (event) event(this);
+}
+
+void TForm::WMInspect(TMessage& m) {
+    m.Result = AnswerInspect(*this, reinterpret_cast<HWND>(m.WParam)) ? 1 : 0;
 }
 
 void TForm::CMDialogKey(TMessage& m) {

@@ -84,6 +84,7 @@ private:
     void WMClose(TMessage& m);
     void WMActivate(TMessage& m);
     void WMShowWindow(TMessage& m);
+    void WMInspect(TMessage& m);
     void ApplyFrame();
     bool placed_ = false;
     bool modal_ = false;

@@ -1,15 +1,19 @@
 """End-to-end harness: the real program under Wine on a private Xvfb.
 
 A `Session` copies the installation folder to a temporary folder (where a
-test may change or remove files first), starts Xvfb and the program, and
-offers window lookup by caption, real input through xdotool and
-screenshots.  Everything it started is ended by PID when the session closes.
+test may change or remove files first, for example install_fixture), starts
+Xvfb and the program, and offers window lookup by caption, the controls of
+the program's forms (wininspect), real input through xdotool at positions
+relative to a window's client area, message boxes and screenshots.
+Everything it started is ended by PID when the session closes.
 """
 import fcntl
 import os
+import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -18,8 +22,86 @@ CACHE = os.environ.get("YQ_CACHE", "/var/cache/yunqiao")
 DIST = os.environ.get("YQ_DIST", os.path.join(ROOT, "build", "mingw", "dist"))
 SHOTS = os.path.join(ROOT, "build", "e2e-screenshots")
 WININSPECT = os.path.join(ROOT, "build", "mingw", "tests", "win32", "wininspect.exe")
+HERE = os.path.dirname(os.path.abspath(__file__))
+FIXTURE = os.path.join(HERE, "fixture")
+TOOLS = os.path.join(ROOT, "tools")
 MAIN_CAPTION = "云樵 V2016.08.15"
+QUIZ_CAPTION = "云樵雅集"
+EDIT_CAPTION = "修改"
+LIST_CAPTION = "灯谜批量添加"
 TITLE = "云樵"
+
+
+# Click points in the windows' client areas, from their layout tables:
+# the middle of each control (the browser's rows lie in its main panel at
+# 8, 8; the quiz window's buttons in its centre panel below the 105-pixel
+# banner; the edit window's controls in its panel at 8, 8).
+BROWSER_BUTTONS = {"猜谜游戏": (279, 522), "灯谜知识": (391, 522), "朗读": (487, 522),
+                   "添加": (560, 522), "搜索": (633, 522), "修改": (706, 522)}
+BROWSER_BAR = (24, 80, 169, 465)        # category bar: x, y, width, height
+BROWSER_BAR_LIST = (25, 113, 167, 271)  # the open first group's item list
+BROWSER_GRID = (208, 80, 553, 409)
+BROWSER_TITLES = {"谜面": (344, 92), "谜目": (609, 92)}
+BROWSER_FIRST_ROW = (344, 116)
+QUIZ_BUTTONS = {"浏览": (31, 133), "修改": (79, 133), "朗读": (120, 133), "添加": (160, 133),
+                "音乐": (201, 133), "显示答案": (260, 479), "顺序出谜": (351, 479),
+                "随机出谜": (432, 479), "用户谜库": (524, 479)}
+EDIT_BOXES = {"谜面": (252, 44), "谜目": (252, 84), "谜底": (252, 124)}
+EDIT_CONFIRM = (68, 67)
+LIST_MEMO = (238, 160)
+
+
+def install_fixture(folder):
+    """The fixture's riddle database, category file and user riddle file,
+    made by the repository's own tools, replace the installed ones."""
+    for name in ("sk5.skn", "sk2.skn", "dm.txt"):
+        path = os.path.join(folder, name)
+        if os.path.exists(path):
+            os.remove(path)
+    tool = lambda script, *args: subprocess.run(
+        [sys.executable, os.path.join(TOOLS, script), *args], check=True, stdout=subprocess.DEVNULL)
+    tool("riddledb.py", "build", os.path.join(FIXTURE, "riddles.tsv"), os.path.join(folder, "sk5.skn"))
+    tool("gbktext.py", os.path.join(FIXTURE, "categories.ini"), os.path.join(folder, "sk2.skn"))
+    tool("gbktext.py", os.path.join(FIXTURE, "dm.txt"), os.path.join(folder, "dm.txt"))
+
+
+def fixture_riddles():
+    """The fixture's riddles (谜面, 谜目, 谜底) in table order."""
+    with open(os.path.join(FIXTURE, "riddles.tsv"), encoding="utf-8") as f:
+        return [tuple(line.rstrip("\n").split("\t")) for line in f
+                if line.strip() and not line.startswith("#")]
+
+
+def fixture_user_lines():
+    with open(os.path.join(FIXTURE, "dm.txt"), encoding="utf-8") as f:
+        return f.read().splitlines()
+
+
+def gbk_key(text):
+    """Sort key of the program's sort: GBK byte order."""
+    return text.encode("gbk")
+
+
+def read_riddles(folder):
+    """The riddles of the folder's database (after the program has ended:
+    while it runs, it holds the file exclusively)."""
+    import sqlite3
+    db = sqlite3.connect(os.path.join(folder, "sk5.skn"))
+    try:
+        return db.execute('SELECT "谜面", "谜目", "谜底" FROM "灯谜库" ORDER BY rowid').fetchall()
+    finally:
+        db.close()
+
+
+def wait_until(probe, timeout=10, interval=0.2):
+    """probe()'s first true answer within the timeout; its last answer
+    otherwise."""
+    deadline = time.time() + timeout
+    while True:
+        value = probe()
+        if value or time.time() >= deadline:
+            return value
+        time.sleep(interval)
 
 
 class Session:
@@ -35,6 +117,7 @@ class Session:
         self.cwd = os.path.join(self.folder, cwd) if cwd else self.folder
         self.xvfb = None
         self.program = None
+        self.others = []
         self.env = dict(os.environ)
         self.env.update(WINEPREFIX=os.path.join(CACHE, "wine-x11"), WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
@@ -55,9 +138,10 @@ class Session:
         self.close()
 
     def close(self):
-        if self.program and self.program.poll() is None:
-            self.program.kill()
-            self.program.wait(timeout=10)
+        for proc in [self.program, *self.others]:
+            if proc and proc.poll() is None:
+                proc.kill()
+                proc.wait(timeout=10)
         subprocess.run(["wineserver", "-w"], env=self.env, timeout=20,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self.xvfb:
@@ -68,6 +152,13 @@ class Session:
         if getattr(self, "lock", None):
             self.lock.close()
             self.lock = None
+
+    def start_another(self):
+        """A second copy of the program from the same folder."""
+        proc = subprocess.Popen(["wine", os.path.join(self.folder, self.exe)], cwd=self.cwd, env=self.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.others.append(proc)
+        return proc
 
     def _start_xvfb(self):
         for n in range(160, 260):
@@ -119,23 +210,190 @@ class Session:
 
     # -- input and pictures --------------------------------------------------
     def click(self, x, y, button=1):
-        self.xdotool("mousemove", x, y, "click", button)
+        # Arrive as a hand would: controls that track the pointer (hot
+        # glyph buttons) see it move in before the press.
+        self.xdotool("mousemove", x - 4, y - 4, "sleep", 0.05, "mousemove", x, y, "sleep", 0.05, "click", button)
 
     def key(self, *keys):
         self.xdotool("key", *keys)
 
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 40, text)
+
+    # -- reading the program (wininspect, from inside Wine) ---------------------
+    def inspect(self, *args):
+        """wininspect's output, or None when it found no such window."""
+        out = subprocess.run(["wine", WININSPECT, *args], env=self.env, capture_output=True, timeout=30)
+        if out.returncode != 0:
+            return None
+        return out.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+
     def child_texts(self, caption):
         """(class, text) of every child window of the window with that
         caption, read from inside Wine; None when there is no such window."""
-        out = subprocess.run(["wine", WININSPECT, caption], env=self.env, capture_output=True,
-                             timeout=30)
-        if out.returncode != 0:
+        out = self.inspect(caption)
+        if out is None:
             return None
-        lines = out.stdout.decode("utf-8", "replace").replace("\r", "").splitlines()
-        return [tuple(line.split("\t", 1)) for line in lines if "\t" in line]
+        return [tuple(line.split("\t", 1)) for line in out.splitlines() if "\t" in line]
+
+    def control_list(self, caption):
+        """(class, name, visible, text) of the form with that caption and of
+        each of its controls, windowless ones included, parents first; None
+        when there is no such form."""
+        out = self.inspect("--controls", caption)
+        if out is None:
+            return None
+        rows = []
+        for line in out.split("\n"):
+            if line.count("\t") < 3:
+                continue
+            cls, name, visible, text = line.split("\t", 3)
+            rows.append((cls, name, visible == "1", unescape(text)))
+        return rows
+
+    def controls(self, caption):
+        """name -> (class, visible, text) of the named controls of the form
+        with that caption (the form itself included); None without it."""
+        rows = self.control_list(caption)
+        if rows is None:
+            return None
+        return {name: (cls, visible, text) for cls, name, visible, text in rows if name}
+
+    def origin(self, caption):
+        """(x, y, width, height) of the window's client area on the screen."""
+        out = self.inspect("--origin", caption)
+        return tuple(int(v) for v in out.split()) if out else None
+
+    def click_in(self, caption, x, y, button=1):
+        """A click at (x, y) of the window's client area."""
+        ox, oy, _, _ = self.origin(caption)
+        self.click(ox + x, oy + y, button)
+
+    def message_box(self, timeout=10):
+        """The text of the message box captioned with the program's title
+        once it shows; None when none appears."""
+        if not self.wait_window(TITLE, timeout):
+            return None
+        texts = wait_until(lambda: [t for cls, t in self.child_texts(TITLE) or [] if cls.lower() == "static" and t],
+                           timeout=5)
+        return "\n".join(texts) if texts else ""
+
+    def answer_box(self, key="Return"):
+        """Answers the message box with a key and waits until it has gone."""
+        # Real key presses to the box, which has the focus (keys sent to a
+        # window with XSendEvent leave Wine's keyboard state behind).
+        if self.find_window(TITLE):
+            self.key(key)
+        return wait_until(lambda: not self.find_window(TITLE), timeout=10)
+
+    # -- the program's windows ----------------------------------------------------
+    def controls_of_class(self, caption, cls):
+        """(name, visible, text) of the form's controls of that class, in
+        the order of the control tree."""
+        return [(name, visible, text) for c, name, visible, text in self.control_list(caption) or []
+                if c == cls]
+
+    def grid(self):
+        """The browser grid's current row: (RecNo, RecordCount, 谜面, 谜目)."""
+        head, *cells = self.controls(MAIN_CAPTION)["dbgrd1"][2].split("\t")
+        recno, count = (int(v) for v in head.split("/"))
+        return (recno, count, *(cells + ["", ""])[:2])
+
+    def wait_grid(self, expected, timeout=10):
+        """The grid's row once it equals `expected` (or the last one read)."""
+        last = [None]
+
+        def probe():
+            last[0] = self.grid()
+            return last[0] == expected
+        wait_until(probe, timeout)
+        return last[0]
+
+    def click_category(self, index):
+        """Clicks item `index` of the open first group of the category bar.
+        The items are found on the screen as the bands of navy caption text
+        in the list, read once per session (a selected item changes
+        colour)."""
+        ox, oy, _, _ = self.origin(MAIN_CAPTION)
+        if getattr(self, "_item_bands", None) is None:
+            x, y, w, h = BROWSER_BAR_LIST
+            self._item_bands = navy_bands(self.screenshot("category-bar"), ox + x, oy + y, w, h)
+        left, top, right, bottom = self._item_bands[index]
+        self.click((left + right) // 2, (top + bottom) // 2)
+
+    def wait_popup(self, timeout=5):
+        """Geometry of the pop-up menu once it shows: a visible window
+        without a name that is not the screen's root."""
+        def probe():
+            for wid in self.xdotool("search", "--onlyvisible", "--name", "").split():
+                if not self.xdotool("getwindowname", wid):
+                    g = self.window_geometry(wid)
+                    if g and (g["X"], g["Y"]) != (0, 0):
+                        return g
+            return None
+        return wait_until(probe, timeout)
+
+    def choose_from_popup(self, index, count):
+        """Clicks item `index` of a pop-up menu of `count` equally spaced rows
+        (its separators drawn between them)."""
+        g = self.wait_popup()
+        if not g:
+            return False
+        self.click(g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] * (2 * index + 1) // (2 * count))
+        return True
+
+    def close_window(self, caption, point):
+        """Closes the window with Alt+F4 after a click at a harmless point of
+        its client area has made it the active one."""
+        self.click_in(caption, *point)
+        time.sleep(0.2)
+        self.key("alt+F4")
+
+    def press(self, caption, point):
+        """A click at a layout point of the window's client area."""
+        self.click_in(caption, *point)
 
     def screenshot(self, name):
         os.makedirs(SHOTS, exist_ok=True)
         path = os.path.join(SHOTS, name + ".png")
         subprocess.run(["import", "-window", "root", "-display", self.env["DISPLAY"], path], check=True)
         return path
+
+
+def navy_bands(shot, x, y, w, h):
+    """(left, top, right, bottom) of each horizontal band of the region
+    that holds navy text pixels (the outlook bar's item captions), in
+    screen coordinates."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
+    width, height, pixels = int(header[1]), int(header[2]), raw[header.end():]
+    bands, current = [], None
+    for row in range(height):
+        line = pixels[row * width * 3:(row + 1) * width * 3]
+        columns = [i // 3 for i in range(0, len(line), 3)
+                   if line[i + 2] > 0x60 and line[i] < 0x60 and line[i + 1] < 0x60]
+        if columns:
+            if current is None:
+                current = [min(columns), row, max(columns) + 1, row + 1]
+            current = [min(current[0], min(columns)), current[1], max(current[2], max(columns) + 1), row + 1]
+        elif current is not None:
+            bands.append(current)
+            current = None
+    if current is not None:
+        bands.append(current)
+    return [(x + l, y + t, x + r, y + b) for l, t, r, b in bands]
+
+
+def unescape(text):
+    """Undoes the inspector's escapes of backslash, CR and LF."""
+    out, i = [], 0
+    while i < len(text):
+        c = text[i]
+        if c == "\\" and i + 1 < len(text):
+            out.append({"r": "\r", "n": "\n"}.get(text[i + 1], text[i + 1]))
+            i += 2
+        else:
+            out.append(c)
+            i += 1
+    return "".join(out)

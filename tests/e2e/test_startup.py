@@ -1,7 +1,8 @@
 import os
+import time
 import unittest
 
-from harness import MAIN_CAPTION, TITLE, Session
+from harness import (MAIN_CAPTION, TITLE, Session, fixture_riddles, install_fixture, wait_until)
 
 
 class StartupTest(unittest.TestCase):
@@ -26,6 +27,49 @@ class StartupTest(unittest.TestCase):
             s.screenshot("main-window")
             s.key("--window", wid, "alt+F4")
             self.assertEqual(s.wait_exit(), 0)
+
+
+class StoreStartupTest(unittest.TestCase):
+    def test_a_second_copy_gets_the_locked_error_and_the_first_keeps_working(self):
+        riddles = fixture_riddles()
+        with Session(prepare=install_fixture) as s:
+            first = s.wait_window(MAIN_CAPTION)
+            self.assertIsNotNone(first, "the main window did not appear")
+            time.sleep(1.0)
+            second = s.start_another()
+            box = s.message_box(timeout=30)
+            s.screenshot("second-copy")
+            self.assertIsNotNone(box, "the second copy showed no error box")
+            self.assertTrue(box.startswith("database is locked"), box)
+            self.assertTrue(s.answer_box())
+            # The second copy goes on with an empty store; ending it leaves
+            # the first one's database alone.
+            other = wait_until(lambda: [w for w in s.xdotool("search", "--onlyvisible", "--name",
+                                                              f"^{MAIN_CAPTION}$").split() if w != first])
+            self.assertTrue(other, "the second copy's browser window did not appear")
+            # Both windows lie at the same place, the second one's on top.
+            s.close_window(MAIN_CAPTION, (400, 40))
+            self.assertEqual(second.wait(timeout=20), 0)
+            self.assertIsNone(s.program.poll(), "the first copy ended")
+            s.click_category(0)
+            word = "打一字"
+            first_riddle = [r for r in riddles if word in r[1]][0]
+            count = sum(word in r[1] for r in riddles)
+            self.assertEqual(s.wait_grid((1, count, *first_riddle[:2])), (1, count, *first_riddle[:2]))
+
+    def test_database_only_beside_the_executable_shows_the_error_and_the_browser(self):
+        def prepare(folder):
+            install_fixture(folder)
+            os.mkdir(os.path.join(folder, "elsewhere"))
+
+        with Session(prepare=prepare, cwd="elsewhere") as s:
+            box = s.message_box(timeout=30)
+            s.screenshot("database-elsewhere")
+            self.assertTrue(box, "no error box for the database missing in the working directory")
+            self.assertTrue(s.answer_box())
+            self.assertIsNotNone(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
+            self.assertEqual(s.grid(), (0, 0, "", ""), "the store stays closed")
+            self.assertFalse(os.path.exists(os.path.join(s.cwd, "sk5.skn")), "no database was created")
 
 
 if __name__ == "__main__":

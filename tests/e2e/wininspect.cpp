@@ -1,14 +1,29 @@
-// wininspect "CAPTION": prints, as UTF-8 lines "class<TAB>text", every child
-// window of the visible top-level window with that caption.  Run under Wine
-// in the program's prefix and display, it lets end-to-end tests read texts
-// that X does not see (message box text, labels, edit boxes).  Exit code 1
-// when no such window exists.
+// Reads, from inside Wine, what X does not see of the program's windows.
+// Run in the program's prefix and display; prints UTF-8 lines.
+//
+//   wininspect "CAPTION"
+//       class<TAB>text of every child window of the visible top-level
+//       window with that caption (message box texts, edit boxes)
+//   wininspect --controls "CAPTION"
+//       asks the form with that caption (visible or not) for its controls,
+//       windowless ones included: ClassName<TAB>Name<TAB>Visible<TAB>Text
+//       per control, as the framework's Inspect.h describes
+//   wininspect --origin "CAPTION"
+//       the window's client area in screen coordinates: "x y width height"
+//
+// Exit code 1 when no such window exists or it does not answer, 2 on a
+// wrong command line.
+#include "Inspect.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 namespace {
+
+// The form should answer at once; a hung program must not hang the tests.
+constexpr UINT kAnswerTimeoutMs = 10000;
 
 std::string Utf8(const wchar_t* text) {
     int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -17,25 +32,98 @@ std::string Utf8(const wchar_t* text) {
     return out;
 }
 
-BOOL CALLBACK PrintChild(HWND hwnd, LPARAM) {
-    wchar_t cls[256];
-    GetClassNameW(hwnd, cls, 256);
+std::wstring WindowText(HWND hwnd) {
     int length = int(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
     std::wstring text(size_t(length) + 1, L'\0');
     SendMessageW(hwnd, WM_GETTEXT, WPARAM(length + 1), LPARAM(text.data()));
-    std::printf("%s\t%s\n", Utf8(cls).c_str(), Utf8(text.c_str()).c_str());
+    text.resize(wcslen(text.c_str()));
+    return text;
+}
+
+// The top-level window with that caption: a visible one if there is one.
+HWND FindTop(const wchar_t* caption, bool visibleOnly) {
+    HWND first = nullptr;
+    HWND top = nullptr;
+    while ((top = FindWindowExW(nullptr, top, nullptr, caption)) != nullptr) {
+        if (IsWindowVisible(top)) return top;
+        if (!first) first = top;
+    }
+    return visibleOnly ? nullptr : first;
+}
+
+BOOL CALLBACK PrintChild(HWND hwnd, LPARAM) {
+    wchar_t cls[256];
+    GetClassNameW(hwnd, cls, 256);
+    std::printf("%s\t%s\n", Utf8(cls).c_str(), Utf8(WindowText(hwnd).c_str()).c_str());
     return TRUE;
+}
+
+int PrintChildren(const wchar_t* caption) {
+    HWND top = FindTop(caption, true);
+    if (!top) return 1;
+    EnumChildWindows(top, PrintChild, 0);
+    return 0;
+}
+
+// The reply window keeps what the form sends in the string its creation
+// parameter points to.
+LRESULT CALLBACK ReplyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(cs->lpCreateParams));
+    } else if (msg == WM_COPYDATA) {
+        auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
+        auto* reply = reinterpret_cast<std::string*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (!reply || data->dwData != yq::kInspectReply) return FALSE;
+        reply->assign(static_cast<const char*>(data->lpData), data->cbData);
+        return TRUE;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+int PrintControls(const wchar_t* caption) {
+    HWND top = FindTop(caption, false);
+    if (!top) return 1;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ReplyProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"WinInspectReply";
+    RegisterClassW(&wc);
+    std::string reply;
+    HWND self =
+        CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, &reply);
+    if (!self) return 1;
+    DWORD_PTR answered = 0;
+    LRESULT sent = SendMessageTimeoutW(top, yq::InspectMessage(), WPARAM(self), 0, SMTO_ABORTIFHUNG,
+                                       kAnswerTimeoutMs, &answered);
+    DestroyWindow(self);
+    if (!sent || !answered) return 1;
+    std::fwrite(reply.data(), 1, reply.size(), stdout);
+    return 0;
+}
+
+int PrintOrigin(const wchar_t* caption) {
+    HWND top = FindTop(caption, false);
+    if (!top) return 1;
+    RECT client;
+    GetClientRect(top, &client);
+    POINT origin{0, 0};
+    ClientToScreen(top, &origin);
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 2) return 2;
-    HWND top = nullptr;
-    while ((top = FindWindowExW(nullptr, top, nullptr, argv[1])) != nullptr)
-        if (IsWindowVisible(top)) break;
-    if (!top) return 1;
-    EnumChildWindows(top, PrintChild, 0);
+    int status = 2;
+    if (argc == 2)
+        status = PrintChildren(argv[1]);
+    else if (argc == 3 && wcscmp(argv[1], L"--controls") == 0)
+        status = PrintControls(argv[2]);
+    else if (argc == 3 && wcscmp(argv[1], L"--origin") == 0)
+        status = PrintOrigin(argv[2]);
     std::fflush(stdout);
-    return 0;
+    return status;
 }
