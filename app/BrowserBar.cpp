@@ -1,6 +1,6 @@
 #include "BrowserBar.h"
 
-#include "BrowserLook.h"
+#include "WindowLook.h"
 #include "OutBarGroup.h"
 #include "OutBarVertListView.h"
 

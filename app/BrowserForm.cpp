@@ -3,7 +3,7 @@
 #include "Application.h"
 #include "ArtNames.h"
 #include "BrowserBar.h"
-#include "BrowserLook.h"
+#include "WindowLook.h"
 #include "CategoryFile.h"
 #include "DBCtrls.h"
 #include "DBGrid.h"

@@ -1,23 +1,10 @@
-#include "Application.h"
-#include "Forms.h"
-
-#include <gtest/gtest.h>
+#include "app_fixture.h"
 
 using namespace yq;
 
 namespace {
 
-class StartupTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        TApplication& app = Application();
-        app.Title = L"云樵";
-        app.CreateForm<TForm4>();
-        app.CreateForm<TForm1>();
-        app.CreateForm<TForm3>();
-        app.CreateForm<TForm5>();
-    }
-};
+class StartupTest : public ::testing::Test {};
 
 TEST_F(StartupTest, FirstCreatedFormIsTheMainWindow) {
     EXPECT_EQ(Application().MainForm(), Form4);

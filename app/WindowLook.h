@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers for the browser window's settings: colours written as
+// Small helpers for the windows' settings: colours written as
 // #RRGGBB and fonts given by face, pixel height and colour.
 #include "Graphics.h"
 
