@@ -230,6 +230,10 @@ TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner) {
 void TCustomMemo::CreateParamsFor(CreateParams& params) {
     TCustomEdit::CreateParamsFor(params);
     params.style |= ES_MULTILINE | ES_AUTOVSCROLL;
+    // The edit control treats itself as inside a dialog once asked for its
+    // dialog code with a message (as the application's key routing does),
+    // and then drops Enter unless told to keep it.
+    if (wantReturns_) params.style |= ES_WANTRETURN;
     if (wordWrap_) params.style &= ~DWORD(ES_AUTOHSCROLL);
     if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth)
         params.style |= WS_VSCROLL;
@@ -240,6 +244,12 @@ void TCustomMemo::CreateParamsFor(CreateParams& params) {
 void TCustomMemo::SetWordWrap(bool wrap) {
     if (wrap == wordWrap_) return;
     wordWrap_ = wrap;
+    RecreateWindow();
+}
+
+void TCustomMemo::SetWantReturns(bool want) {
+    if (want == wantReturns_) return;
+    wantReturns_ = want;
     RecreateWindow();
 }
 

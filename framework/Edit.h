@@ -97,7 +97,7 @@ public:
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle bars);
     bool WantReturns() const { return wantReturns_; }
-    void SetWantReturns(bool want) { wantReturns_ = want; }
+    void SetWantReturns(bool want);
     bool WantTabs() const { return wantTabs_; }
     void SetWantTabs(bool want) { wantTabs_ = want; }
 

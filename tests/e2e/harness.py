@@ -349,6 +349,16 @@ class Session:
         time.sleep(0.2)
         self.key("alt+F4")
 
+    def open_and_hide_quiz(self):
+        """Shows the quiz window from the browser and closes it again: a
+        window the user has not opened yet has no controls to inspect."""
+        self.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        if not self.wait_window(QUIZ_CAPTION):
+            return False
+        time.sleep(0.5)
+        self.close_window(QUIZ_CAPTION, (700, 250))  # beside the riddle text
+        return bool(wait_until(lambda: not self.find_window(QUIZ_CAPTION), timeout=10))
+
     def press(self, caption, point):
         """A click at a layout point of the window's client area."""
         self.click_in(caption, *point)

@@ -27,6 +27,9 @@ class BrowserTest(unittest.TestCase):
             cls.s.close()
             raise AssertionError("the browser window did not appear")
         time.sleep(1.0)
+        if not cls.s.open_and_hide_quiz():
+            cls.s.close()
+            raise AssertionError("the quiz window did not open and close")
 
     @classmethod
     def tearDownClass(cls):

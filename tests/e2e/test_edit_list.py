@@ -57,6 +57,9 @@ class EditTest(unittest.TestCase):
 
     def test_yes_writes_the_riddle_and_every_view_shows_it(self):
         with Session(prepare=install_fixture) as s:
+            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
+            time.sleep(1.0)
+            self.assertTrue(s.open_and_hide_quiz())
             box = self.edit_first_riddle(s)
             self.assertIn(box, (question(RIDDLES[0][0]), question(NEW_RIDDLE)))
             self.assertTrue(s.answer_box("y"))
