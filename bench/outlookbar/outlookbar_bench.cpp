@@ -2,7 +2,9 @@
 // animation drawn to the screen, and one full repaint of a list holding
 // 100 items (the off-screen composition and the copy to the window).
 #include "Form.h"
-#include "outlookbar_browser.h"
+#include "BrowserBar.h"
+#include "OutBarGroup.h"
+#include "WindowLook.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,7 +12,7 @@
 #include <string>
 
 using namespace yq;
-using namespace yq::testing;
+using look::Rgb;
 
 namespace {
 
@@ -19,7 +21,7 @@ struct BarFixture {
         form = std::make_unique<TForm>();
         form->BorderStyle = TFormBorderStyle::bsNone;
         form->SetBounds(0, 0, 800, 600);
-        bar = MakeBrowserBar(form.get(), form.get());
+        bar = MakeCategoryBar(form.get(), form.get());
         form->Show();
         Pump();
     }

@@ -4,13 +4,16 @@
 // item's frame across the row.
 #include "Bitmap.h"
 #include "Text.h"
-#include "outlookbar_browser.h"
+#include "BrowserBar.h"
+#include "OutBarGroup.h"
+#include "WindowLook.h"
 #include "outlookbar_testing.h"
 
 #include <gtest/gtest.h>
 
 using namespace yq;
 using namespace yq::testing;
+using look::Rgb;
 
 namespace {
 
@@ -19,7 +22,7 @@ protected:
     void SetUp() override {
         FormTest::SetUp();
         form->SetBounds(0, 0, 800, 600);
-        bar = MakeBrowserBar(form, form);
+        bar = MakeCategoryBar(form, form);
         list = static_cast<TDCOutBarVertListView*>(bar->Groups(0)->List());
         for (const wchar_t* name : {L"字谜", L"离合字", L"象形字", L"会意"})
             list->Items().Add()->SetCaption(name);
