@@ -132,3 +132,16 @@ class BrowserTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class KnowledgeButtonTest(unittest.TestCase):
+    def test_knowledge_button_starts_the_companion_program(self):
+        with Session(prepare=install_fixture) as s:
+            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
+            time.sleep(1.0)
+            s.press(MAIN_CAPTION, BROWSER_BUTTONS["灯谜知识"])
+            self.assertTrue(s.wait_window("灯谜知识"), "the companion program did not open")
+            s.screenshot("browser-knowledge")
+            s.close_window("灯谜知识", (100, 100))
+            self.assertTrue(wait_until(lambda: not s.find_window("灯谜知识"), timeout=10))
+            self.assertIsNone(s.program.poll(), "the program ended with the companion")
