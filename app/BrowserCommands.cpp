@@ -2,7 +2,6 @@
 // the companion program, the search menu and the wheel filter.
 #include "BrowserForm.h"
 
-#include "Application.h"
 #include "DBGrid.h"
 #include "Dialogs.h"
 #include "Forms.h"
@@ -24,11 +23,6 @@ constexpr int kKeywordMaxBytes = 255;
 
 std::string LikeStatement(const std::string& field, const std::string& text) {
     return "select * from 灯谜库 where " + field + " like \"%" + text + "%\"";
-}
-
-void Tell(const std::wstring& text) {
-    TApplication& app = Application();
-    app.ShowMessageBox(text, app.Title, MB_OK);
 }
 
 } // namespace
@@ -56,12 +50,12 @@ void TForm4::Search(const std::wstring& field) {
     // Only the Chinese characters of the input are searched for.
     std::string keyword = KeepHighBytes(Utf8ToGbk(Narrow(input)));
     if (!HasMultiByteChar(keyword)) {
-        Tell(L"请输入搜索关键字");
+        ShowMessage(L"请输入搜索关键字");
         return;
     }
     std::string keywordUtf8 = GbkToUtf8(keyword);
     Form1->RunStatement(LikeStatement(Narrow(field), keywordUtf8));
-    if (Form1->adoquery1->RecordCount() == 0) Tell(Widen(keywordUtf8) + L" 没有搜索到结果！");
+    if (Form1->adoquery1->RecordCount() == 0) ShowMessage(Widen(keywordUtf8) + L" 没有搜索到结果！");
 }
 
 void TForm4::StartKnowledgeProgram() {

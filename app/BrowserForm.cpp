@@ -123,14 +123,7 @@ TVelaButton* TForm4::AddButton(const wchar_t* caption, const wchar_t* glyph, int
     button->SetBounds(left, 11, width, 30);
     button->SetCaption(caption);
     SetFontLook(button->Font(), L"黑体", 16, clWindowText);
-    button->SetColor(kRowColor);
-    button->SetColorMarginStyle(TColorMarginDefault::cmCustom);
-    button->SetColorMarginLeftTop(kRowColor);
-    button->SetColorMarginRightBottom(kRowColor);
-    TBitmap picture;
-    picture.LoadFromResourceName(GetModuleHandleW(nullptr), glyph);
-    button->SetGlyph(picture);
-    button->SetNumGlyphs(1);
+    look::SetGlyphButtonLook(*button, kRowColor, glyph);
     button->SetSpacing(5);
     button->SetRepeatInterval(50);
     button->SetRepeatStartInterval(50);

@@ -1,6 +1,6 @@
 #include "EditForm.h"
 
-#include "Application.h"
+#include "Dialogs.h"
 #include "ArtNames.h"
 #include "DBCtrls.h"
 #include "FlatPanel.h"
@@ -9,6 +9,7 @@
 #include "RiddleQuery.h"
 #include "Text.h"
 #include "VelaButton.h"
+#include "WindowLook.h"
 
 namespace yq {
 
@@ -16,12 +17,6 @@ namespace {
 
 constexpr int kLabelLeft = 112;
 constexpr int kBoxLeft = 144, kBoxWidth = 200, kBoxHeight = 24;
-
-void AssignFont(TFont& font, const wchar_t* name, int pixels, TColor color) {
-    font.SetName(name);
-    font.SetHeight(-pixels);
-    font.SetColor(color);
-}
 
 } // namespace
 
@@ -32,7 +27,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
     BorderIcons = int(TBorderIcon::biSystemMenu);
     Position = TPosition::poMainFormCenter;
     SetBounds(0, 0, 402, 207);
-    AssignFont(Font(), L"宋体", 13, clBlack);
+    look::SetFontLook(Font(), L"宋体", 13, clBlack);
 
     Panel = new TFlatPanel(this);
     Panel->SetParent(this);
@@ -67,7 +62,7 @@ TDBEdit* TForm3::AddBox(const wchar_t* field, int top) {
     auto* box = new TDBEdit(this);
     box->SetParent(Panel);
     box->SetBounds(kBoxLeft, top, kBoxWidth, kBoxHeight);
-    AssignFont(box->Font(), L"宋体", 16, clBlack);
+    look::SetFontLook(box->Font(), L"宋体", 16, clBlack);
     box->SetDataField(field);
     if (Form1) box->SetDataSource(Form1->ds1);
     return box;
@@ -77,15 +72,8 @@ void TForm3::AddConfirmButton() {
     ConfirmButton = new TVelaButton(this);
     ConfirmButton->SetParent(Panel);
     ConfirmButton->SetBounds(24, 23, 73, 72);
-    ConfirmButton->SetColor(clWhite);
-    ConfirmButton->SetColorMarginStyle(TColorMarginDefault::cmCustom);
-    ConfirmButton->SetColorMarginLeftTop(clWhite);
-    ConfirmButton->SetColorMarginRightBottom(clWhite);
+    look::SetGlyphButtonLook(*ConfirmButton, clWhite, art::kGlyphEditConfirm);
     ConfirmButton->SetLayout(TLayout::blGlyphTop);
-    TBitmap glyph;
-    glyph.LoadFromResourceName(GetModuleHandleW(nullptr), art::kGlyphEditConfirm);
-    ConfirmButton->SetGlyph(glyph);
-    ConfirmButton->SetNumGlyphs(1);
     ConfirmButton->SetCaption(L"确认修改");
     ConfirmButton->SetTabStop(true);
     ConfirmButton->OnClick = [this](TComponent*) { ConfirmEdit(); };
@@ -95,8 +83,7 @@ void TForm3::ConfirmEdit() {
     if (RiddleBox->Text().empty() || TargetBox->Text().empty()) return;
     TRiddleQuery& store = *Form1->adoquery1;
     std::wstring question = L"当前灯谜〖" + Widen(store.FieldByName("谜面").AsString()) + L"〗确认修改？";
-    TApplication& app = Application();
-    if (app.ShowMessageBox(question, app.Title, MB_YESNO | MB_ICONWARNING) != IDYES) return;
+    if (MessageDlg(question, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes) return;
     // Each assignment refreshes the bound boxes: take their texts first.
     std::string riddle = Narrow(RiddleBox->Text());
     std::string target = Narrow(TargetBox->Text());

@@ -8,19 +8,14 @@
 #include "Text.h"
 #include "UserRiddleFile.h"
 #include "VelaButton.h"
+#include "WindowLook.h"
 
 namespace yq {
 
 namespace {
 
-constexpr TColor kListBorder = 0xBF0000; // #0000BF
+constexpr TColor kListBorder = look::Rgb(0x0000BF);
 constexpr wchar_t kHintText[] = L"按格式输入即可，输入内容自动保存，在用户谜库中可进行预览";
-
-void AssignFont(TFont& font, const wchar_t* name, int pixels, TColor color) {
-    font.SetName(name);
-    font.SetHeight(-pixels);
-    font.SetColor(color);
-}
 
 } // namespace
 
@@ -31,7 +26,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     BorderIcons = int(TBorderIcon::biSystemMenu);
     Position = TPosition::poMainFormCenter;
     SetBounds(0, 0, 494, 399);
-    AssignFont(Font(), L"宋体", 13, clBlack);
+    look::SetFontLook(Font(), L"宋体", 13, clBlack);
 
     Panel = new TFlatPanel(this);
     Panel->SetParent(this);
@@ -42,7 +37,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     Memo1->SetName("Memo1");
     Memo1->SetParent(Panel);
     Memo1->SetAlign(TAlign::alClient);
-    AssignFont(Memo1->Font(), L"楷体", 19, clBlack);
+    look::SetFontLook(Memo1->Font(), L"楷体", 19, clBlack);
     Memo1->SetWordWrap(true);
     Memo1->SetScrollBars(TScrollStyle::ssNone);
     Memo1->SetText(L"sui1");
@@ -56,7 +51,7 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     HintStrip->SetColorMarginRightBottom(clBtnHighlight);
     HintStrip->SetHotTrackColor(clRed);
     HintStrip->SetColor(clBtnFace);
-    AssignFont(HintStrip->Font(), L"黑体", 16, clPurple);
+    look::SetFontLook(HintStrip->Font(), L"黑体", 16, clPurple);
     HintStrip->SetCaption(kHintText);
 
     OnClose = [this](TComponent*, TCloseAction& action) { SaveOnClose(action); };

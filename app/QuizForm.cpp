@@ -31,7 +31,7 @@ void SetLook(TControl& control, const wchar_t* face, int pixels, TColor color) {
 constexpr int kPanelInset = 2;
 constexpr int kTopSpace = 119, kTargetHeight = 73, kRiddleHeight = 85, kAnswerHeight = 81, kBottomSpace = 56;
 
-struct GlyphButtonSpec {
+struct GlyphButtonPlace {
     const wchar_t* caption;
     int left, top, width, height;
     const wchar_t* glyph;
@@ -152,21 +152,14 @@ void TForm1::BuildRiddleLabels() {
 }
 
 void TForm1::BuildButtons() {
-    auto glyphButton = [this](const char* name, const GlyphButtonSpec& spec, void (TForm1::*command)()) {
+    auto glyphButton = [this](const char* name, const GlyphButtonPlace& place, void (TForm1::*command)()) {
         auto* button = new TVelaButton(this);
         button->SetName(name);
         button->SetParent(CentrePanel);
-        button->SetBounds(spec.left, spec.top, spec.width, spec.height);
-        button->SetCaption(spec.caption);
-        button->SetColor(clWhite);
-        button->SetColorMarginStyle(TColorMarginDefault::cmCustom);
-        button->SetColorMarginLeftTop(clWhite);
-        button->SetColorMarginRightBottom(clWhite);
+        button->SetBounds(place.left, place.top, place.width, place.height);
+        button->SetCaption(place.caption);
+        look::SetGlyphButtonLook(*button, clWhite, place.glyph);
         button->SetLayout(TLayout::blGlyphTop);
-        TBitmap glyph;
-        glyph.LoadFromResourceName(GetModuleHandleW(nullptr), spec.glyph);
-        button->SetGlyph(glyph);
-        button->SetNumGlyphs(1);
         button->SetRepeatInterval(50);
         button->SetRepeatStartInterval(50);
         button->OnClick = [this, command](TComponent*) { (this->*command)(); };

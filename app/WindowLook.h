@@ -1,9 +1,14 @@
 #pragma once
-// Small helpers for the windows' settings: colours written as
-// #RRGGBB and fonts given by face, pixel height and colour.
+// Small helpers for the windows' settings: colours written as #RRGGBB,
+// fonts given by face, pixel height and colour, and the flat glyph buttons
+// every window uses.
 #include "Graphics.h"
 
 #include <string>
+
+namespace yq {
+class TVelaButton;
+}
 
 namespace yq::look {
 
@@ -16,5 +21,9 @@ inline void SetFontLook(TFont& font, const wchar_t* name, int pixels, TColor col
     font.SetHeight(-pixels);
     font.SetColor(color);
 }
+
+// A glyph button that melts into its panel: face and both margins in
+// `face`, one glyph from the program's bitmap resource `glyph`.
+void SetGlyphButtonLook(TVelaButton& button, TColor face, const wchar_t* glyph);
 
 } // namespace yq::look
