@@ -18,6 +18,7 @@
 #include "Startup.h"
 #include "Text.h"
 #include "VelaButton.h"
+#include "input_box_driver.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -177,28 +178,6 @@ TEST_F(BrowserTest, RememberedSortFieldOutlivesQueries) {
     EXPECT_EQ(Field("谜面"), "一口咬掉牛尾巴");
 }
 
-// Answers the search box from inside its modal loop.
-struct InputScript {
-    std::wstring typed;
-    WPARAM key = VK_RETURN;
-    std::wstring seenCaption, seenPrompt;
-};
-InputScript* script = nullptr;
-
-void CALLBACK DriveInputBox(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    TForm* box = Screen().Forms(Screen().FormCount() - 1);
-    script->seenCaption = box->Caption();
-    for (int i = 0; i < box->ControlCount(); ++i) {
-        if (auto* label = dynamic_cast<TLabel*>(box->Controls(i))) script->seenPrompt = label->Caption();
-        auto* edit = dynamic_cast<TEdit*>(box->Controls(i));
-        if (!edit) continue;
-        for (wchar_t c : script->typed)
-            SendMessageW(edit->Handle(), WM_CHAR, c, 0);
-        PostMessageW(edit->Handle(), WM_KEYDOWN, script->key, 0);
-    }
-}
-
 TEST_F(BrowserTest, SearchesKeepTheChineseCharactersAndReportWhatTheyFind) {
     struct Case {
         TMenuItem* item;
@@ -218,11 +197,9 @@ TEST_F(BrowserTest, SearchesKeepTheChineseCharactersAndReportWhatTheyFind) {
     };
     for (const Case& c : cases) {
         SetUp();
-        InputScript s{c.typed, c.key, {}, {}};
-        script = &s;
-        SetTimer(nullptr, 0, 1, DriveInputBox);
+        yq::testing::InputScript s{c.typed, c.key};
+        s.Arm();
         c.item->Click();
-        script = nullptr;
         SCOPED_TRACE(Narrow(c.typed));
         EXPECT_EQ(s.seenCaption, L"谜面搜索");
         EXPECT_EQ(s.seenPrompt, L"请输入搜索关键字......    ");

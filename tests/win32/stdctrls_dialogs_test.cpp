@@ -4,6 +4,7 @@
 #include "Edit.h"
 #include "Menus.h"
 #include "Screen.h"
+#include "input_box_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -56,30 +57,6 @@ TEST_F(DialogsTest, MessageBoxesAreCaptionedWithTheTitleAndAnswerAsModalResults)
     EXPECT_EQ(boxes.back().flags, UINT(MB_OKCANCEL | MB_ICONQUESTION));
 }
 
-// Drives the input box from inside its modal loop: types `typed` into its
-// edit and posts `key` (Enter or Esc) the way a keyboard would.
-struct InputScript {
-    std::wstring typed;
-    WPARAM key = VK_RETURN;
-    std::wstring seenCaption, seenText;
-};
-InputScript* script = nullptr;
-
-void CALLBACK DriveInputBox(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    TForm* box = Screen().Forms(Screen().FormCount() - 1);
-    script->seenCaption = box->Caption();
-    for (int i = 0; i < box->ControlCount(); ++i) {
-        auto* edit = dynamic_cast<TEdit*>(box->Controls(i));
-        if (!edit) continue;
-        script->seenText = edit->Text();
-        SendMessageW(edit->Handle(), EM_SETSEL, 0, -1);
-        for (wchar_t c : script->typed)
-            SendMessageW(edit->Handle(), WM_CHAR, c, 0);
-        PostMessageW(edit->Handle(), WM_KEYDOWN, script->key, 0);
-    }
-}
-
 TEST_F(DialogsTest, InputBoxReturnsTheTypedTextOnOkAndKeepsTheValueOnCancel) {
     struct Case {
         std::wstring initial, typed;
@@ -94,16 +71,14 @@ TEST_F(DialogsTest, InputBoxReturnsTheTypedTextOnOkAndKeepsTheValueOnCancel) {
         {L"", L"ab一", VK_RETURN, 3, true, L"ab"},
     };
     for (const Case& c : cases) {
-        InputScript s{c.typed, c.key, {}, {}};
-        script = &s;
-        SetTimer(nullptr, 0, 1, DriveInputBox);
+        yq::testing::InputScript s{c.typed, c.key};
+        s.Arm();
         std::wstring value = c.initial;
         EXPECT_EQ(InputQuery(L"谜面搜索", L"请输入搜索关键字......    ", value, c.maxBytes), c.ok);
         EXPECT_EQ(value, c.value);
         EXPECT_EQ(s.seenCaption, L"谜面搜索");
         EXPECT_EQ(s.seenText, c.initial);
     }
-    script = nullptr;
     EXPECT_TRUE(boxes.empty());
 }
 
