@@ -75,6 +75,13 @@ TDCVertListView::~TDCVertListView() {
     downButton_.reset();
 }
 
+std::wstring TDCVertListView::InspectText() const {
+    std::wstring text;
+    for (int i = 0; i < items_.Count(); ++i)
+        text += (i ? L"\t" : L"") + items_[i]->Caption();
+    return text;
+}
+
 TDCVertListItem* TDCVertListView::CreateListItem() {
     return new TDCVertListItem(items_);
 }

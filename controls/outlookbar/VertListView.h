@@ -164,6 +164,8 @@ public:
 
     // Draws the whole list as a paint would, on `canvas` (client coordinates).
     void PaintContent(TCanvas& canvas, const RECT& dirty);
+    // For the diagnostic tools: the items' captions in order, tab-separated.
+    std::wstring InspectText() const override;
 
     // Item drag, source side: the control under the pointer at the last
     // move and whether it accepted; copy mode follows Ctrl.
