@@ -126,8 +126,8 @@ void TDCVertListView::DragEnd(int x, int y) {
         } else {
             DoEndDrag(nullptr, x, y);
         }
-        if (TDCVertListView* list = AsList(dragTarget_)) list->EndDropTarget();
     }
+    if (TDCVertListView* list = AsList(dragTarget_)) list->EndDropTarget();
     StopDragScroll();
     pressed_ = nullptr;
     SetDragTarget(nullptr);

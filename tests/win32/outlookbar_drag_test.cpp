@@ -352,6 +352,18 @@ TEST_F(DragTest, AListWithDraggingOffNeitherDragsNorAccepts) {
     DropAt(*b, *a, Gap(*a, 1));
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(Captions(*a), (std::vector<std::wstring>{L"A0", L"A1"}));
+    // Switched off during a drag, the source cancels it silently and the
+    // target loses its marker.
+    b->SetDragEnabled(true);
+    StartDrag(*a, 0);
+    DragTo(*a, *b, Gap(*b, 1));
+    ASSERT_EQ(b->DropIndex(), 1);
+    a->SetDragEnabled(false);
+    EXPECT_FALSE(a->Dragging());
+    EXPECT_EQ(b->DropIndex(), -1);
+    DropAt(*a, *b, Gap(*b, 1));
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(Captions(*b), (std::vector<std::wstring>{L"B0"}));
 }
 
 TEST_F(DragTest, RestingNearAnEdgeScrollsOneItemPerTick) {
