@@ -3,7 +3,9 @@
 // drop marker, scrolling at the edges, targets that refuse or free what the
 // drag holds, the cursors, and no handles left behind.
 #include "ExtCtrls.h"
+#include "OutBar.h"
 #include "OutBarCursors.h"
+#include "OutBarGroup.h"
 #include "Screen.h"
 #include "VertListView.h"
 #include "gui_counts.h"
@@ -24,7 +26,7 @@ int TopOf(const TDCVertListView& list, int k) {
 }
 
 class DragTest : public FormTest {
-protected:
+public:
     void SetUp() override {
         FormTest::SetUp();
         a = MakeList(0);
@@ -379,9 +381,19 @@ TEST_F(DragTest, RestingNearAnEdgeScrollsOneItemPerTick) {
     EXPECT_TRUE(b->DragScrollingDown());
     EXPECT_EQ(timer.Interval(), 200);
     EXPECT_EQ(b->ScrollOrigin().y, 0);
+    // The first tick comes no sooner than the interval.
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (b->ScrollOrigin().y == 0 && GetTickCount() - start < 3000) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(1);
+    }
+    ASSERT_EQ(b->ScrollOrigin().y, slot);
+    EXPECT_GE(GetTickCount() - start, 150u);
     // Each tick scrolls one item and follows the pointer again: the drop
     // place moves with the content.
-    for (int tick = 1; tick <= 2; ++tick) {
+    for (int tick = 2; tick <= 3; ++tick) {
         timer.OnTimer(&timer);
         EXPECT_EQ(b->ScrollOrigin().y, tick * slot);
         EXPECT_EQ(b->DropIndex(), b->DropIndexAt(20, ch - 4)) << tick;
@@ -489,6 +501,73 @@ TEST_F(DragTest, AHundredDragsLeaveNoHandlesBehind) {
     for (int i = 0; i < 100; ++i)
         dragOnce(i);
     EXPECT_EQ(test::Counts(), before);
+}
+
+// In an outlook bar: a caption accepts a drag but a drop there moves
+// nothing; resting on it opens its group, whose list then takes the item.
+class BarDragTest : public FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        bar = new TDCOutBar(form);
+        bar->SetParent(form);
+        bar->SetBounds(0, 0, 170, 460);
+        bar->SetFrequency(0);
+        for (int i = 0; i < 3; ++i)
+            bar->AddGroup();
+        for (const wchar_t* caption : {L"A0", L"A1"})
+            List(0).Items().Add()->SetCaption(caption);
+        List(2).Items().Add()->SetCaption(L"C0");
+        form->Show();
+    }
+    void TearDown() override {
+        if (List(0).Dragging()) DragTest::Perform(List(0), WM_LBUTTONUP, {0, 0});
+        FormTest::TearDown();
+    }
+    TDCVertListView& List(int group) { return *bar->Groups(group)->List(); }
+    POINT Caption(int group) {
+        RECT r = bar->CaptionRect(group);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    TDCOutBar* bar = nullptr;
+};
+
+TEST_F(BarDragTest, ACaptionOpensItsGroupButTakesNoDrop) {
+    TDCVertListView& source = List(0);
+    std::vector<TComponent*> ends;
+    source.OnEndDrag = [&](TComponent*, TComponent* target, int, int) { ends.push_back(target); };
+    DragTest::StartDrag(source, 0);
+    DragTest::DragTo(source, *bar, Caption(2));
+    EXPECT_EQ(source.DragTarget(), bar);
+    EXPECT_TRUE(source.DragAccepted());
+    EXPECT_EQ(bar->DragOverIndex(), 2);
+    DragTest::DropAt(source, *bar, Caption(2));
+    EXPECT_EQ(ends, (std::vector<TComponent*>{bar}));
+    EXPECT_EQ(DragTest::Captions(source), (std::vector<std::wstring>{L"A0", L"A1"}));
+    EXPECT_EQ(DragTest::Captions(List(2)), (std::vector<std::wstring>{L"C0"}));
+    PumpFor(0);
+    bar->SetActiveGroupIndex(0);
+
+    DragTest::StartDrag(source, 0);
+    DragTest::DragTo(source, *bar, Caption(2));
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (bar->ActiveGroupIndex() != 2 && GetTickCount() - start < 3000) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(1);
+    }
+    ASSERT_EQ(bar->ActiveGroupIndex(), 2);
+    EXPECT_GE(GetTickCount() - start, 450u);
+    // The source's group has closed; the drag goes on into the open list.
+    TDCVertListView& target = List(2);
+    const POINT below = DragTest::Gap(target, 1);
+    DragTest::DragTo(source, target, below);
+    EXPECT_EQ(source.DragTarget(), &target);
+    EXPECT_EQ(target.DropIndex(), 1);
+    DragTest::DropAt(source, target, below);
+    EXPECT_EQ(DragTest::Captions(target), (std::vector<std::wstring>{L"C0", L"A0"}));
+    EXPECT_EQ(DragTest::Captions(source), (std::vector<std::wstring>{L"A1"}));
 }
 
 } // namespace
