@@ -3,7 +3,6 @@
 #include "Application.h"
 #include "ArtNames.h"
 #include "BrowserBar.h"
-#include "WindowLook.h"
 #include "CategoryFile.h"
 #include "DBCtrls.h"
 #include "DBGrid.h"
@@ -15,6 +14,7 @@
 #include "Startup.h"
 #include "Text.h"
 #include "VelaButton.h"
+#include "WindowLook.h"
 
 namespace yq {
 
