@@ -62,7 +62,7 @@ echo "== end-to-end tests (Wine + Xvfb) =="
 report=$ROOT/build/e2e-report.json
 rm -f "$report"
 out=$(cd "$ROOT/tests/e2e" && python3 run.py "$report" 2>&1)
-echo "$out" | grep -E '^(Ran|OK|FAILED|FAIL:|ERROR:)' || true
+echo "$out" | grep -E '^(Ran|OK|FAILED|FAIL:|ERROR:|window ")' || true
 read -r p f s < <(counts e2e "$report")
 echo "end-to-end: $p passed, $f failed, $s skipped"
 add "$p" "$f" "$s"

@@ -196,15 +196,35 @@ class Session:
         return ids[0] if ids else None
 
     def wait_window(self, caption, timeout=30):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
+        """The window's id once it shows; None, with the reason written to
+        the standard error, when the program ends first or the time runs
+        out."""
+        started = time.time()
+        while time.time() < started + timeout:
             wid = self.find_window(caption)
             if wid:
                 return wid
             if self.program.poll() is not None:
+                self.report_missing(caption, started)
                 return None
             time.sleep(0.1)
+        self.report_missing(caption, started)
         return None
+
+    def report_missing(self, caption, started):
+        """Says why a window did not appear: the program exited (with its
+        exit code), or it is still running and so slow or stuck (with the
+        windows that do show)."""
+        waited = time.time() - started
+        code = self.program.poll()
+        if code is not None:
+            why = f"the program exited with code {code}"
+        else:
+            names = [self.xdotool("getwindowname", wid)
+                     for wid in self.xdotool("search", "--onlyvisible", "--name", "").split()]
+            why = f"the program is still running; visible windows: {[n for n in names if n]}"
+        shot = self.screenshot("missing-window")
+        print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
 
     def window_geometry(self, wid):
         fields = dict(line.split("=", 1) for line in
