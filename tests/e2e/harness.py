@@ -195,20 +195,20 @@ class Session:
         ids = self.xdotool("search", "--onlyvisible", "--name", f"^{caption}$").split()
         return ids[0] if ids else None
 
-    def wait_window(self, caption, timeout=30):
-        """The window's id once it shows; None, with the reason written to
-        the standard error, when the program ends first or the time runs
-        out."""
+    def wait_window(self, caption, timeout=30, report=True):
+        """The window's id once it shows; None when the program ends first or
+        the time runs out, with the reason written to the standard error
+        unless `report` is off (a window that may well not come)."""
         started = time.time()
         while time.time() < started + timeout:
             wid = self.find_window(caption)
             if wid:
                 return wid
             if self.program.poll() is not None:
-                self.report_missing(caption, started)
-                return None
+                break
             time.sleep(0.1)
-        self.report_missing(caption, started)
+        if report:
+            self.report_missing(caption, started)
         return None
 
     def report_missing(self, caption, started):
@@ -301,7 +301,7 @@ class Session:
     def message_box(self, timeout=10):
         """The text of the message box captioned with the program's title
         once it shows; None when none appears."""
-        if not self.wait_window(TITLE, timeout):
+        if not self.wait_window(TITLE, timeout, report=False):
             return None
         texts = wait_until(lambda: [t for cls, t in self.child_texts(TITLE) or [] if cls.lower() == "static" and t],
                            timeout=5)
