@@ -61,6 +61,9 @@ public:
 
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
     void HandleException(std::exception_ptr error);
+    // For callers that must not open a window now (hooks, menu loops): the
+    // event loop shows the error after the current message.
+    void HandleExceptionLater(std::exception_ptr error);
     // Text of an exception as shown in the error box.
     static std::wstring ExceptionText(std::exception_ptr error);
 
@@ -82,10 +85,12 @@ private:
     bool IsKeyMsg(MSG& msg);
     void Idle();
     void FreeReleased();
+    void ShowLaterExceptions();
     TForm* mainForm_ = nullptr;
     THintController* hints_ = nullptr;
     bool terminated_ = false;
     std::vector<TForm*> released_;
+    std::vector<std::exception_ptr> laterErrors_;
 };
 
 TApplication& Application();

@@ -4,9 +4,12 @@
 // TControl: position and size within the parent's client area, alignment,
 // visibility, enabled state, colour and font (each optionally taken from
 // the parent), cursor, hint, caption, mouse and click events.  A control's
-// messages all pass its message method WindowProc (replace it to see them
-// first, put the saved value back to undo); WndProc hands each to a named
-// handler, the rest to DefaultHandler.  Setters tell the control what
+// messages all pass its message method WindowProc, which by default runs
+// them through the ordered hooks of MessageHooks() (MessageHook.h; the way
+// for several parties to take the method over and give it back in any
+// order) and then WndProc.  WndProc hands each to a named handler, the
+// rest to DefaultHandler.  Replacing WindowProc itself (save, replace, put
+// the saved value back) works for a single party.  Setters tell the control what
 // changed through CM_* notifications (Messages.h) that derived controls
 // react to by overriding the matching virtual handler.
 //
@@ -18,6 +21,7 @@
 // exception leaves the window procedure: it goes to Application().
 #include "Canvas.h"
 #include "Component.h"
+#include "MessageHook.h"
 #include "Messages.h"
 
 #include <functional>
@@ -175,6 +179,7 @@ public:
 
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+    TMessageHookChain& MessageHooks() { return hooks_; }
 
     virtual void Invalidate();
     virtual void Update();
@@ -252,6 +257,7 @@ private:
     void FontChanged();
     bool clicked_ = false;
     bool syncingParentFont_ = false;
+    TMessageHookChain hooks_;
 };
 
 class TWinControl : public TControl {
@@ -393,6 +399,8 @@ private:
     void WMCaptureChanged(TMessage& m);
     void WMContextMenu(TMessage& m);
     void WMNCDestroy(TMessage& m);
+    void CMEnter(TMessage& m);
+    void CMExit(TMessage& m);
 
     HWND hwnd_ = nullptr;
     WNDPROC defWndProc_ = nullptr;

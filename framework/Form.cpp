@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Guard.h"
 #include "Inspect.h"
 #include "Screen.h"
 
@@ -26,13 +27,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
     MarkDestroying();
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application().HandleException(std::current_exception());
-        }
-    }
+    if (OnDestroy) Guarded([this] { OnDestroy(this); });
     DestroyComponents();
     Screen().RemoveForm(this);
 }
