@@ -27,6 +27,10 @@ TApplication::TApplication() {
 TApplication::~TApplication() {
     MarkDestroying();
     DestroyComponents();
+    if (handle_) {
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
 }
 
 void TApplication::AdoptForm(TForm* form) {
@@ -139,7 +143,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     if (!Guarded([&] {
             if (hints_ || msg.message == WM_MOUSEMOVE) Hints().Watch(msg);
             if (OnMessage) OnMessage(msg, handled);
-            if (!handled) handled = IsKeyMsg(msg);
+            if (!handled) handled = IsMDIMsg(msg) || IsKeyMsg(msg);
         }))
         handled = true;
     if (!handled) {

@@ -334,6 +334,10 @@ protected:
     };
     virtual void CreateParamsFor(CreateParams& params);
     virtual void CreateHandle();
+    // Makes the window itself (MDI children are made by their client).
+    virtual HWND CreateWindowHandle(const CreateParams& params, const std::wstring& windowClass);
+    // Destroys the window, already unbound from the control.
+    virtual void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
     // After the window exists (children not yet created): set up the window.
     virtual void HandleCreated() {}
     void DestroyHandle();

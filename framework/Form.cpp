@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Guard.h"
 #include "Inspect.h"
+#include "MainMenu.h"
 #include "Screen.h"
 
 namespace yq {
@@ -29,12 +30,15 @@ TForm::~TForm() {
     MarkDestroying();
     if (OnDestroy) Guarded([this] { OnDestroy(this); });
     DestroyComponents();
+    if (menu_) SetMenu(nullptr);
+    // An MDI child leaves through its client (DestroyWindowHandle).
+    if (FormStyle == TFormStyle::fsMDIChild) DestroyHandle();
     Screen().RemoveForm(this);
 }
 
 void TForm::CreateParamsFor(CreateParams& params) {
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    params.exStyle = WS_EX_APPWINDOW;
+    params.exStyle = 0;
     switch (BorderStyle) {
     case TFormBorderStyle::bsNone:
         params.style |= WS_POPUP;
@@ -67,10 +71,20 @@ void TForm::CreateParamsFor(CreateParams& params) {
         }
     }
     if (!enabled_) params.style |= WS_DISABLED;
-    // The other forms are owned by the main one (task-bar and z-order as
-    // one program).
-    TForm* main = Application().MainForm();
-    if (main && main != this && main->HandleAllocated()) params.parentWnd = main->Handle();
+    if (FormStyle == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+    if (FormStyle == TFormStyle::fsMDIChild) {
+        TForm* frame = MDIFrame();
+        if (!frame) throw std::runtime_error("Cannot create form. No MDI forms are currently active");
+        params.style = (params.style & ~DWORD(WS_POPUP)) | WS_CHILD | WS_CAPTION | WS_SYSMENU |
+                       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        if (visible_) params.style |= WS_VISIBLE;
+        params.parentWnd = frame->ClientHandle();
+        return;
+    }
+    // Every form is owned by the application's window: one task-bar button
+    // and one z-order for the program.
+    params.parentWnd = Application().Handle();
+    if (menu_) params.menu = menu_->Handle();
 }
 
 void TForm::ApplyFrame() {
@@ -150,8 +164,12 @@ void TForm::Show() {
     if (!placed_ || Position == TPosition::poMainFormCenter) PlaceForShow();
     placed_ = true;
     Handle();
+    if (Application().MainForm() == this) Application().ShowTaskBarButton();
     SetVisible(true);
-    SetForegroundWindow(Handle());
+    if (FormStyle == TFormStyle::fsMDIChild)
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    else
+        SetForegroundWindow(Handle());
 }
 
 void TForm::Hide() {
@@ -216,6 +234,7 @@ void TForm::DoCreate() {
 void TForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+    if (operation == TOperation::opRemove && component == menu_) SetMenu(nullptr);
 }
 
 // ---- messages ---------------------------------------------------------------
@@ -238,7 +257,11 @@ void TForm::WndProc(TMessage& message) {
     case CM_RELEASE:
         Application().FreeLater(this);
         return;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        return;
     default:
+        if (MenuMessage(message)) return;
         TWinControl::WndProc(message);
         return;
     }
@@ -246,7 +269,8 @@ void TForm::WndProc(TMessage& message) {
 
 void TForm::WMClose(TMessage& m) {
     bool isMain = Application().MainForm() == this;
-    TCloseAction action = isMain ? TCloseAction::caFree : TCloseAction::caHide;
+    TCloseAction action =
+        isMain || FormStyle == TFormStyle::fsMDIChild ? TCloseAction::caFree : TCloseAction::caHide;
     if (OnClose) OnClose(this, action);
     m.Result = 0;
     if (modal_ && action != TCloseAction::caNone) {

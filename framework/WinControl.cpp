@@ -97,8 +97,7 @@ void TWinControl::CreateHandle() {
     std::wstring cls = params.windowClass.empty() ? Widen(ClassName()) : params.windowClass;
     defWndProc_ = EnsureWindowClass(cls, params.classStyle, params.superclass, &StdWndProc);
     superclassed_ = params.superclass != nullptr;
-    CreateWindowExW(params.exStyle, cls.c_str(), caption_.c_str(), params.style, left_, top_, width_, height_,
-                    params.parentWnd, params.menu, GetModuleHandleW(nullptr), this);
+    CreateWindowHandle(params, cls);
     if (!hwnd_) throw std::runtime_error("Error creating window");
     BoundsFromWindow();
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
@@ -106,6 +105,11 @@ void TWinControl::CreateHandle() {
     for (TControl* c : controls_)
         if (c->windowed_) static_cast<TWinControl*>(c)->Handle();
     Realign();
+}
+
+HWND TWinControl::CreateWindowHandle(const CreateParams& params, const std::wstring& windowClass) {
+    return CreateWindowExW(params.exStyle, windowClass.c_str(), caption_.c_str(), params.style, left_, top_,
+                           width_, height_, params.parentWnd, params.menu, GetModuleHandleW(nullptr), this);
 }
 
 void TWinControl::DestroyHandle() {
@@ -119,7 +123,7 @@ void TWinControl::DestroyHandle() {
     hwnd_ = nullptr;
     for (TControl* c : controls_)
         if (c->windowed_) static_cast<TWinControl*>(c)->DestroyHandle();
-    DestroyWindow(h);
+    DestroyWindowHandle(h);
 }
 
 void TWinControl::BoundsFromWindow() {
