@@ -4,6 +4,9 @@
 #include "Form.h"
 #include "MainMenu.h"
 #include "Screen.h"
+#include "gui_counts.h"
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -118,6 +121,26 @@ TEST(MDI, ClosingAChildFreesItAndActivatesAnother) {
     EXPECT_EQ(Screen().FormCount(), forms - 1);
     EXPECT_EQ(f.frame.MDIChildCount(), 1);
     EXPECT_EQ(f.frame.ActiveMDIChild(), a);
+}
+
+TEST(MDI, FramesWithMenusAndChildrenLeaveNothingBehind) {
+    auto cycle = [] {
+        auto f = std::make_unique<Frame>();
+        TForm* a = f->NewChild(L"一");
+        f->NewChild(L"二");
+        SendMessageW(f->frame.ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a->Handle()), 0);
+        a->Close();
+        Application().ProcessMessages();
+        HMENU bar = f->menu->Handle();
+        f.reset();
+        Application().ProcessMessages();
+        return bar;
+    };
+    cycle(); // warm-up: window classes
+    yq::test::GuiCounts start = yq::test::Counts();
+    for (int i = 0; i < 50; ++i)
+        EXPECT_FALSE(IsMenu(cycle())) << "the menu bar went with its form";
+    EXPECT_EQ(yq::test::Counts(), start);
 }
 
 TEST(MDI, AChildNeedsAFrame) {
