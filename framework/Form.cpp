@@ -15,6 +15,9 @@ YQ_PUBLISHED(TForm, TWinControl) {
            {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
     r.Int("BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons);
     r.Int("ModalResult", &TForm::ModalResult, &TForm::SetModalResult);
+    r.Enum("FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle,
+           {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"});
+    r.Object("Menu", &TForm::Menu);
 }
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {

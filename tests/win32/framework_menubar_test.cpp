@@ -109,6 +109,9 @@ TEST(MenuBar, ThePlatformBarHoldsTheItemsWithTheirStates) {
     EXPECT_TRUE(GetMenuState(f.edit->Handle(), f.copy->Command(), MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(GetSubMenu(f.edit->Handle(), 1), f.paste->Handle());
     EXPECT_EQ(GetMenuItemID(f.paste->Handle(), 0), f.plain->Command());
+    EXPECT_EQ(GetObjectPropByName(&f.form, "Menu", "TMainMenu"), f.menu);
+    EXPECT_EQ(GetObjectPropByName(&f.form, "Menu", "TMenu"), f.menu);
+    EXPECT_EQ(GetEnumPropName(&f.form, "FormStyle"), "fsNormal");
 }
 
 TEST(MenuBar, ChangedItemsRebuildTheBarAndTellTheForm) {
