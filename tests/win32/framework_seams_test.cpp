@@ -6,6 +6,7 @@
 #include "Button.h"
 #include "Edit.h"
 #include "Form.h"
+#include "Label.h"
 #include "Subclass.h"
 #include "ThreadHook.h"
 #include "message_sequence.h"
@@ -408,6 +409,28 @@ TEST(MessageHooks, AHookAndAReplacedWindowProcBothKeepSeeingMessages) {
     party.GiveBack();
     form.Perform(CM_MENUCHANGED);
     EXPECT_EQ(party.seen, 1);
+}
+
+TEST(MessageHooks, AWindowlessControlsHookSeesWhatItsParentRoutesToIt) {
+    TForm form;
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetBounds(10, 10, 60, 20);
+    form.SetBounds(0, 0, 200, 100);
+    HWND h = form.Handle();
+    MessageRecorder rec;
+    int source = rec.Watch(*label);
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(20, 15));
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 15));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(20, 15));
+    SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    EXPECT_TRUE(MatchSequence(
+        Only(rec.Take(), {CM_MOUSEENTER, CM_MOUSELEAVE, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}),
+        {{CM_MOUSEENTER, kAny, 0, 0, source},
+         {WM_MOUSEMOVE, kLParam, 0, MAKELPARAM(10, 5)},
+         {WM_LBUTTONDOWN, kLParam, 0, MAKELPARAM(10, 5)},
+         {WM_LBUTTONUP, kLParam, 0, MAKELPARAM(10, 5)},
+         {CM_MOUSELEAVE}}));
 }
 
 // ---- notifications -----------------------------------------------------------
