@@ -263,6 +263,9 @@ void TForm::WndProc(TMessage& message) {
     case WM_SYSCOMMAND:
         WMSysCommand(message);
         return;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(message);
+        return;
     default:
         if (MenuMessage(message)) return;
         TWinControl::WndProc(message);

@@ -125,6 +125,7 @@ private:
     void MenuRebuilt();
     bool MenuMessage(TMessage& m);
     void WMSysCommand(TMessage& m);
+    void WMMDIActivate(TMessage& m);
     TForm* MDIFrame() const;
     void CreateMDIClient();
     void PlaceForShow();

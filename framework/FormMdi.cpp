@@ -103,6 +103,15 @@ void TForm::DefaultHandler(TMessage& m) {
         TWinControl::DefaultHandler(m);
 }
 
+// An MDI child gets no WM_ACTIVATE: the focus goes back to its active
+// control here.
+void TForm::WMMDIActivate(TMessage& m) {
+    DefaultHandler(m);
+    if (!HandleAllocated() || reinterpret_cast<HWND>(m.LParam) != Handle()) return;
+    TWinControl* control = activeControl_ ? activeControl_ : FindNextControl(nullptr, true, true);
+    if (control && control->CanFocus() && control->HandleAllocated()) ::SetFocus(control->Handle());
+}
+
 int TForm::MDIChildCount() const {
     int n = 0;
     for (int i = 0; i < Screen().FormCount(); ++i) {

@@ -1,6 +1,7 @@
 // MDI: a frame (fsMDIForm) with the platform's client window and children
 // (fsMDIChild): create, activate, tile, cascade, maximise, close.
 #include "Application.h"
+#include "Edit.h"
 #include "Form.h"
 #include "MainMenu.h"
 #include "Screen.h"
@@ -70,6 +71,17 @@ TEST(MDI, ChildrenLiveInTheClientAndTheNewestIsActive) {
     // The window menu lists the children after its own items.
     EXPECT_GE(GetMenuItemCount(f.windows->Handle()), 3);
     EXPECT_NE(GetMenuState(f.windows->Handle(), 0xFF00, MF_BYCOMMAND), UINT(-1));
+}
+
+TEST(MDI, AnActivatedChildGivesTheFocusToItsActiveControl) {
+    Frame f;
+    TForm* a = f.NewChild(L"一");
+    auto* edit = new TEdit(a);
+    edit->SetParent(a);
+    f.NewChild(L"二");
+    SendMessageW(f.frame.ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a->Handle()), 0);
+    EXPECT_EQ(f.frame.ActiveMDIChild(), a);
+    EXPECT_EQ(GetFocus(), edit->Handle());
 }
 
 TEST(MDI, TileLaysTheChildrenSideBySideAndCascadeStaggersThem) {
