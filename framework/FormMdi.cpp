@@ -62,6 +62,7 @@ void TForm::DestroyWindowHandle(HWND window) {
         SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     else
         TWinControl::DestroyWindowHandle(window);
+    if (FormStyle == TFormStyle::fsMDIForm) clientHandle_ = nullptr; // went with the frame
 }
 
 void TForm::HandleCreated() {
