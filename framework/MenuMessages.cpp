@@ -27,16 +27,20 @@ void TMenu::Unhandled(TMessage& m) {
         m.Result = 0;
 }
 
-bool TMenu::HoldsMenu(HMENU menu) const {
-    if (!menu) return false;
-    std::vector<const TMenuItem*> pending{items_.get()};
+TMenuItem* TMenu::ItemOfMenu(HMENU menu) const {
+    if (!menu) return nullptr;
+    std::vector<TMenuItem*> pending{items_.get()};
     while (!pending.empty()) {
-        const TMenuItem* item = pending.back();
+        TMenuItem* item = pending.back();
         pending.pop_back();
-        if (item->subMenu_ == menu) return true;
+        if (item->subMenu_ == menu) return item;
         pending.insert(pending.end(), item->items_.begin(), item->items_.end());
     }
-    return false;
+    return nullptr;
+}
+
+bool TMenu::HoldsMenu(HMENU menu) const {
+    return ItemOfMenu(menu) != nullptr;
 }
 
 bool TMenu::OwnsMessage(const TMessage& m) const {
@@ -73,6 +77,12 @@ void TMenu::OwnerMessage(TMessage& m) {
         break;
     case WM_MENUCHAR:
         done = MenuCharMessage(m);
+        break;
+    case WM_INITMENUPOPUP:
+        // An item's drop-down opening is its click (its handler may update
+        // the sub-items); the platform goes on with it.
+        if (TMenuItem* item = ItemOfMenu(reinterpret_cast<HMENU>(m.WParam)); item && item != items_.get())
+            item->Click();
         break;
     case WM_COMMAND:
         if (HIWORD(m.WParam) == 0 && m.LParam == 0) {

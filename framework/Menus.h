@@ -12,7 +12,7 @@
 // (WM_INITMENUPOPUP, WM_MEASUREITEM, WM_DRAWITEM, WM_MENUSELECT,
 // WM_MENUCHAR and the chosen item's WM_COMMAND) pass the menu's
 // MessageHooks() and then its own handling, so a second party can measure
-// and draw the items.
+// and draw the items.  An item's drop-down opening runs its OnClick.
 #include "Canvas.h"
 #include "Component.h"
 #include "MessageHook.h"
@@ -162,6 +162,9 @@ private:
     bool DrawItemMessage(const DRAWITEMSTRUCT& dis);
     bool MenuCharMessage(TMessage& message);
     bool HoldsMenu(HMENU menu) const;
+    // The item whose sub-items the platform menu holds (the root for the
+    // menu itself), or nullptr.
+    TMenuItem* ItemOfMenu(HMENU menu) const;
     std::unique_ptr<TMenuItem> items_;
     bool ownerDraw_ = false;
     TMessageHookChain hooks_;

@@ -159,10 +159,11 @@ TEST_P(AltKeys, AltAndTheAcceleratorOpenTheDropDownAndEnterChoosesItsFirstItem) 
         if (m.Msg == WM_INITMENUPOPUP) opened.push_back(reinterpret_cast<HMENU>(m.WParam));
         hook->CallPrevious(m);
     });
+    f.edit->OnClick = [&](TComponent*) { f.clicks.push_back("edit opens"); };
     Script script({[&] { PostKey(h, VK_RETURN); }});
     PostAltChar(h, L'e');
-    EXPECT_TRUE(script.RunUntil([&] { return !f.clicks.empty(); }));
-    EXPECT_EQ(f.clicks, (std::vector<std::string>{"copy"}));
+    EXPECT_TRUE(script.RunUntil([&] { return f.clicks.size() == 2; }));
+    EXPECT_EQ(f.clicks, (std::vector<std::string>{"edit opens", "copy"}));
     ASSERT_FALSE(opened.empty());
     EXPECT_EQ(opened.front(), f.edit->Handle());
     f.form.Hide();
