@@ -148,6 +148,18 @@ RECT TCustomTabControl::DisplayRect() {
     return r;
 }
 
+std::wstring TCustomTabControl::InspectText() const {
+    std::wstring text;
+    auto* self = const_cast<TCustomTabControl*>(this);
+    for (int i = 0; i < TabTextCount(); ++i) {
+        RECT r = HandleAllocated() ? self->TabRect(i) : RECT{};
+        if (i) text += L'\t';
+        text += TabText(i) + L"@" + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
+                std::to_wstring(r.right) + L"," + std::to_wstring(r.bottom);
+    }
+    return text;
+}
+
 void TCustomTabControl::AdjustClientRect(RECT& rect) const {
     if (HandleAllocated()) {
         SendMessageW(const_cast<TCustomTabControl*>(this)->Handle(), TCM_ADJUSTRECT, FALSE, LPARAM(&rect));

@@ -33,6 +33,9 @@ public:
     int IndexOfTabAt(int x, int y);
     // The display area, in client coordinates.
     RECT DisplayRect();
+    // For diagnostic tools: each tab as "caption@left,top,right,bottom"
+    // (client coordinates), separated by tabs.
+    std::wstring InspectText() const override;
 
     TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;

@@ -97,6 +97,7 @@ void BuildTabsPage(TGalleryForm& form, TTabSheet* sheet) {
     inside->SetCaption(L"标签控件的内容区");
     RECT display = tabs->DisplayRect();
     inside->SetBounds(display.left + 8, display.top + 8, 200, 14);
+    inside->SetTransparent(true);
     inside->SetParent(tabs);
     tabs->OnChange = [&form, tabs](TComponent*) { form.Report(L"标签：" + tabs->Tabs()[tabs->TabIndex()]); };
 
