@@ -17,6 +17,9 @@ YQ_PUBLISHED(TBitBtn, TButton) {
            {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"});
     r.Int("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin);
     r.Int("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing);
+    r.Object("Images", &TBitBtn::Images);
+    r.Int("ImageIndex", &TBitBtn::ImageIndex, &TBitBtn::SetImageIndex);
+    r.Int("DisabledIndex", &TBitBtn::DisabledIndex, &TBitBtn::SetDisabledIndex);
 }
 
 namespace {
@@ -154,6 +157,45 @@ void TBitBtn::SetSpacing(int spacing) {
     Invalidate();
 }
 
+void TBitBtn::SetImages(TCustomImageList* images) {
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images_) images_->FreeNotification(this);
+    Invalidate();
+}
+
+void TBitBtn::SetImageIndex(int index) {
+    imageIndex_ = index;
+    Invalidate();
+}
+
+void TBitBtn::SetDisabledIndex(int index) {
+    disabledIndex_ = index;
+    Invalidate();
+}
+
+void TBitBtn::Notification(TComponent* component, TOperation operation) {
+    TButton::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
+}
+
+const TBitmap* TBitBtn::Picture(bool disabled, TBitmap& scratch, TButtonState& state) const {
+    if (!glyph_->Empty() || !images_) return glyph_.get();
+    int index = imageIndex_;
+    if (disabled && disabledIndex_ >= 0) {
+        index = disabledIndex_;
+        state = TButtonState::bsUp; // a picture of its own, drawn as it is
+    }
+    if (index < 0 || index >= images_->Count()) return glyph_.get();
+    constexpr TColor kKey = 0x00FF00FF;
+    scratch.SetSize(images_->Width(), images_->Height());
+    scratch.Canvas().Brush().SetColor(kKey);
+    scratch.Canvas().FillRect(RECT{0, 0, images_->Width(), images_->Height()});
+    images_->Draw(scratch.Canvas(), 0, 0, index);
+    scratch.SetTransparentColor(kKey);
+    return &scratch;
+}
+
 void TBitBtn::Click() {
     if (kind_ == TBitBtnKind::bkClose) {
         if (TForm* form = ParentForm()) {
@@ -213,13 +255,14 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     if (pressed) OffsetRect(&face, 1, 1);
     TButtonFace content;
-    content.glyph = glyph_.get();
-    content.numGlyphs = numGlyphs_;
+    content.state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
+    TBitmap scratch;
+    content.glyph = Picture(disabled, scratch, content.state);
+    content.numGlyphs = content.glyph == glyph_.get() ? numGlyphs_ : 1;
     content.layout = layout_;
     content.margin = margin_;
     content.spacing = spacing_;
     content.caption = Caption();
-    content.state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
     c.Font().Assign(Font());
     DrawButtonFace(c, face, content);
     if (focused) {

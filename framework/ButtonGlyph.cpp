@@ -97,6 +97,7 @@ void DrawButtonFace(TCanvas& canvas, const RECT& client, const TButtonFace& face
         bool own = cell < count;
         TBitmap part;
         CutCell(*face.glyph, count, own ? cell : 0, part);
+        part.SetTransparentColor(face.glyph->TransparentColor());
         int x = client.left + p.glyph.x, y = client.top + p.glyph.y;
         if (face.state == TButtonState::bsDisabled && !own) {
             DrawEmbossed(canvas, x, y, part);

@@ -173,6 +173,16 @@ void TPageControl::SelectNextPage(bool forward) {
     }
 }
 
+void TPageControl::CMDialogKey(TMessage& message) {
+    bool focusInside = HandleAllocated() && (GetFocus() == Handle() || IsChild(Handle(), GetFocus()));
+    if (message.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && focusInside && Enabled()) {
+        SelectNextPage(GetKeyState(VK_SHIFT) >= 0);
+        message.Result = 1;
+        return;
+    }
+    TCustomTabControl::CMDialogKey(message);
+}
+
 void TPageControl::Change() {
     if (TTabSheet* page = TabPage(TabIndex())) SetActivePage(page);
     TCustomTabControl::Change();

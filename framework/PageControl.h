@@ -2,7 +2,8 @@
 // TPageControl and TTabSheet: a tab control whose tabs are its pages.
 // A page joins with SetPageControl (or by taking the page control as its
 // parent); its Caption is its tab's text.  Only ActivePage shows; a page
-// with TabVisible false keeps no tab.  Choosing a tab activates its page.
+// with TabVisible false keeps no tab.  Choosing a tab activates its page,
+// and so do Ctrl+Tab / Ctrl+Shift+Tab while the focus is in the control.
 #include "TabControl.h"
 
 #include <vector>
@@ -61,6 +62,8 @@ protected:
     std::wstring TabText(int index) const override;
     int TabImage(int index) const override;
     void Change() override;
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages while the focus is inside.
+    void CMDialogKey(TMessage& message) override;
 
 private:
     friend class TTabSheet;

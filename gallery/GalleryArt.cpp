@@ -107,6 +107,10 @@ void Draw(TPainter& p, TGlyph glyph) {
         for (int y : {300, 460, 620})
             p.Rect(280, y, 720, y + 40);
         break;
+    case TGlyph::gReload:
+        p.Use(RGB(0, 110, 60), RGB(60, 190, 110));
+        p.Poly({{500, 120}, {860, 440}, {640, 440}, {640, 880}, {360, 880}, {360, 440}, {140, 440}});
+        break;
     case TGlyph::gCount:
         break;
     }

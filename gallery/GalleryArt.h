@@ -8,7 +8,7 @@
 
 namespace yq::gallery {
 
-enum class TGlyph { gOpen, gSkin, gPrev, gNext, gDialog, gLantern, gStar, gNote, gCount };
+enum class TGlyph { gOpen, gSkin, gPrev, gNext, gDialog, gLantern, gStar, gNote, gReload, gCount };
 
 constexpr TColor kGlyphKey = 0x00FF00FF;
 

@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include "Dialogs.h"
 #include "GalleryArt.h"
 #include "GalleryPages.h"
 #include "ImgList.h"
@@ -91,8 +92,22 @@ std::wstring TGalleryForm::LoadSkinFile(const std::wstring& path) {
         error = L"读取皮肤文件“" + path + L"”时出错：" + std::wstring(e.what(), e.what() + strlen(e.what()));
     }
     skinName_ = error.empty() ? FileName(path) : L"（皮肤文件有误）";
+    skinFile_ = path;
     UpdateStatus();
     return error;
+}
+
+void TGalleryForm::ReloadSkin() {
+    if (skinFile_.empty()) {
+        Report(L"内置皮肤不用重新载入");
+        return;
+    }
+    std::wstring error = LoadSkinFile(skinFile_);
+    if (!error.empty()) {
+        MessageDlg(error, TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    Report(L"重新载入了：" + skinName_);
 }
 
 void TGalleryForm::SetSkinActive(bool active) {
@@ -125,6 +140,8 @@ void TGalleryForm::BuildToolBar() {
     button("tbOpen", L"打开皮肤", TGlyph::gOpen, TToolButtonStyle::tbsButton)->OnClick = [this](TComponent*) {
         OpenSkin();
     };
+    button("tbReload", L"重新载入", TGlyph::gReload, TToolButtonStyle::tbsButton)->OnClick =
+        [this](TComponent*) { ReloadSkin(); };
     skinButton_ = button("tbSkin", L"皮肤", TGlyph::gSkin, TToolButtonStyle::tbsCheck);
     skinButton_->OnClick = [this](TComponent*) { SetSkinActive(skinButton_->Down()); };
     button("tbSep1", L"", TGlyph::gCount, TToolButtonStyle::tbsSeparator);
@@ -194,11 +211,14 @@ void TGalleryForm::BuildContextMenu() {
         return item;
     };
     TMenuItem* root = contextMenu_->Items();
-    add(root, L"上一页", [this](TComponent*) { NextPage(false); })->SetShortCut(ShortCut(VK_PRIOR, scCtrl));
-    add(root, L"下一页", [this](TComponent*) { NextPage(true); })->SetShortCut(ShortCut(VK_NEXT, scCtrl));
+    add(root, L"上一页", [this](TComponent*) {
+        NextPage(false);
+    })->SetShortCut(ShortCut(VK_TAB, scCtrl | scShift));
+    add(root, L"下一页", [this](TComponent*) { NextPage(true); })->SetShortCut(ShortCut(VK_TAB, scCtrl));
     add(root, L"-", nullptr);
     TMenuItem* skin = add(root, L"启用皮肤", [this](TComponent*) { SetSkinActive(!skinData_->Active()); });
     add(root, L"打开皮肤…", [this](TComponent*) { OpenSkin(); });
+    add(root, L"重新载入皮肤", [this](TComponent*) { ReloadSkin(); });
     add(root, L"-", nullptr);
     TMenuItem* dialogs = add(root, L"对话框", nullptr);
     add(dialogs, L"平台消息框", [this](TComponent*) { ShowPlatformMessageBox(); });

@@ -40,6 +40,8 @@ public:
     void NextPage(bool forward);
     // Loads a skin file into SkinData1; the error text, or "" when loaded.
     std::wstring LoadSkinFile(const std::wstring& path);
+    // Reads the skin file again (after its author changed it).
+    void ReloadSkin();
     void SetSkinActive(bool active);
     // A line in the status bar about what the user just did.
     void Report(const std::wstring& text);
@@ -70,6 +72,7 @@ private:
     TPopupMenu* contextMenu_ = nullptr;
     TSkinData* skinData_ = nullptr;
     std::wstring skinName_;
+    std::wstring skinFile_; // the skin file in use; empty for the built-in skin
 };
 
 } // namespace yq::gallery

@@ -165,7 +165,8 @@ void BuildListsPage(TGalleryForm& form, TTabSheet* sheet) {
     icons->SetLargeImages(large);
     icons->SetSmallImages(small);
     icons->SetHideSelection(false);
-    const wchar_t* names[] = {L"打开", L"皮肤", L"上一页", L"下一页", L"对话框", L"灯笼", L"星星", L"便笺"};
+    const wchar_t* names[] = {L"打开", L"皮肤", L"上一页", L"下一页",  L"对话框",
+                              L"灯笼", L"星星", L"便笺",   L"重新载入"};
     for (int i = 0; i < int(TGlyph::gCount); ++i) {
         TListItem* item = icons->Items().Add();
         item->SetCaption(names[i]);

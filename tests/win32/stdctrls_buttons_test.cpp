@@ -4,6 +4,7 @@
 #include "BitBtn.h"
 #include "CheckBox.h"
 #include "GroupBox.h"
+#include "ImgList.h"
 #include "Paint.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
@@ -246,6 +247,28 @@ TEST_F(ButtonsTest, ABitmapButtonDrawsItsGlyphGreyedWhenDisabledAndClosesTheForm
     render();
     EXPECT_EQ(CountColor(bmp, 0x000000FF), 0);
     EXPECT_GT(CountColor(bmp, ColorToRGB(clBtnShadow)), 40);
+
+    // Without a glyph, the picture comes from the image list.
+    auto* listed = Add<TBitBtn>(120, 10, 100, 30);
+    auto* images = new TImageList(form);
+    images->SetSize(16, 16);
+    TBitmap strip(32, 16);
+    strip.Canvas().Brush().SetColor(0x00FF00FF);
+    strip.Canvas().FillRect(RECT{0, 0, 32, 16});
+    strip.Canvas().Brush().SetColor(0x00FF0000);
+    strip.Canvas().FillRect(RECT{20, 4, 28, 12});
+    images->AddMasked(strip, 0x00FF00FF);
+    SetPropByName(listed, "ImageIndex", L"1");
+    listed->SetImages(images);
+    EXPECT_EQ(GetObjectPropByName(listed, "Images", "TCustomImageList"), images);
+    listed->Repaint();
+    HDC dc = GetDC(listed->Handle());
+    BitBlt(bmp.Canvas().Handle(), 0, 0, 100, 30, dc, 0, 0, SRCCOPY);
+    ReleaseDC(listed->Handle(), dc);
+    EXPECT_EQ(CountColor(bmp, 0x00FF0000), 64);
+    EXPECT_EQ(CountColor(bmp, 0x00FF00FF), 0);
+    delete images; // the button forgets a freed list
+    EXPECT_EQ(listed->Images(), nullptr);
 
     auto* close = Add<TBitBtn>(10, 50, 100, 30);
     close->SetKind(TBitBtnKind::bkClose);

@@ -238,7 +238,21 @@ TEST_F(ListsTest, PagesAreTabsAndChoosingATabShowsItsPageUnlessRefused) {
     tab.cchTextMax = 32;
     SendMessageW(pages->Handle(), TCM_GETITEMW, 1, LPARAM(&tab));
     EXPECT_STREQ(text, L"新名");
+    // Ctrl+Tab turns the pages while the focus is inside.
+    allow = true;
+    form->Show();
+    pages->SetFocus();
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    form->Perform(CM_DIALOGKEY, VK_TAB);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(pages->ActivePage(), sheets[0]); // wrapped past the last page
+    EXPECT_EQ(changes, 2);
     // Freeing the active page activates another.
+    pages->SetActivePage(sheets[2]);
     delete sheets[2];
     EXPECT_EQ(pages->ActivePage(), sheets[0]);
     EXPECT_EQ(pages->PageCount(), 2);
