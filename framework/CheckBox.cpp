@@ -60,7 +60,7 @@ void TButtonControl::Recreate() {
 
 void TButtonControl::StateChanged() {
     if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, CheckValue(), 0);
-    Perform(CM_BUTTONSTATECHANGED);
+    Perform(CM_CHECKSTATECHANGED);
 }
 
 void TButtonControl::WndProc(TMessage& message) {

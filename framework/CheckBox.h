@@ -2,7 +2,7 @@
 // The platform's check box.  TButtonControl is the shared part of check
 // boxes and radio buttons: a BUTTON window whose check mark the object
 // keeps (the window never changes it by itself), a click that toggles it,
-// and CM_BUTTONSTATECHANGED sent through the message method after every
+// and CM_CHECKSTATECHANGED sent through the message method after every
 // change of the mark.  TCustomCheckBox: Checked, or State with a grey
 // (indeterminate) third state when AllowGrayed; a click goes unchecked ->
 // checked -> grey (when allowed) -> unchecked and raises OnClick.

@@ -47,9 +47,8 @@ constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 36;
 constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
 // Result: nonzero when the control counts as a tool control (docking).
 constexpr UINT CM_ISTOOLCONTROL = CM_BASE + 50;
-// Sent to a check box or radio button (TButtonControl) after its check
-// state changed, by the user or by a setter; skinners redraw on it.
-constexpr UINT CM_BUTTONSTATECHANGED = CM_BASE + 208;
+// A check box's or radio button's state (checked, grayed) changed.
+constexpr UINT CM_CHECKSTATECHANGED = CM_BASE + 0xD0;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

@@ -103,7 +103,7 @@ TEST_F(ButtonsTest, ClicksChangeTheCheckStateAndEveryChangeIsAnnounced) {
     auto* r2 = Add<TRadioButton>(10, 60, 100, 17);
     int clicks = 0;
     check->OnClick = r1->OnClick = r2->OnClick = [&](TComponent*) { ++clicks; };
-    TMessageCounter checkNotes(*check, CM_BUTTONSTATECHANGED), r1Notes(*r1, CM_BUTTONSTATECHANGED);
+    TMessageCounter checkNotes(*check, CM_CHECKSTATECHANGED), r1Notes(*r1, CM_CHECKSTATECHANGED);
 
     // The platform's click (BM_CLICK) arrives as BN_CLICKED through the
     // parent: unchecked -> checked -> grey -> unchecked.
