@@ -12,6 +12,8 @@
 
 #include <iterator>
 
+#include <shellapi.h>
+
 namespace yq::gallery {
 
 YQ_CLASS_INFO(TGalleryForm, TForm)
@@ -227,6 +229,35 @@ void TGalleryForm::BuildContextMenu() {
     add(dialogs, L"平台对话框", [this](TComponent*) { ShowPlatformDialog(); });
     add(root, L"不可用的命令", nullptr)->SetEnabled(false);
     contextMenu_->OnPopup = [this, skin](TComponent*) { skin->SetChecked(skinData_->Active()); };
+}
+
+void TGalleryForm::CreateParamsFor(CreateParams& params) {
+    TForm::CreateParamsFor(params);
+    params.exStyle |= WS_EX_ACCEPTFILES;
+}
+
+void TGalleryForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_DROPFILES) {
+        DropFiles(message.WParam);
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+void TGalleryForm::DropFiles(WPARAM wp) {
+    auto drop = reinterpret_cast<HDROP>(wp);
+    std::wstring path(MAX_PATH, L'\0');
+    UINT n = DragQueryFileW(drop, 0, path.data(), UINT(path.size()));
+    DragFinish(drop);
+    if (n == 0) return;
+    path.resize(n);
+    std::wstring error = LoadSkinFile(path);
+    if (!error.empty()) {
+        MessageDlg(error, TMsgDlgType::mtError, mbOK);
+        return;
+    }
+    Report(L"打开了皮肤：" + path);
 }
 
 void TGalleryForm::DoContextPopup(POINT mousePos, bool& handled) {

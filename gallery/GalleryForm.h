@@ -2,8 +2,9 @@
 // TGalleryForm: the skin gallery's main window.  A tool bar, a page
 // control with one page per family of controls in their interesting
 // states, and a status bar with a size grip; a context menu; the skin
-// component SkinData1 (our built-in skin, or a skin file) that the skin
-// engine paints every window from.  Every control is owned by the form.
+// component SkinData1 (our built-in skin, or a skin file, opened from the
+// tool bar or dropped on the window) that the skin engine paints every
+// window from.  Every control is owned by the form.
 #include "Form.h"
 #include "GalleryOptions.h"
 
@@ -56,6 +57,9 @@ public:
 
 protected:
     void DoContextPopup(POINT mousePos, bool& handled) override;
+    // A skin file dropped on the window is loaded.
+    void CreateParamsFor(CreateParams& params) override;
+    void WndProc(TMessage& message) override;
 
 private:
     void BuildToolBar();
@@ -64,6 +68,7 @@ private:
     void BuildContextMenu();
     void BuildSkin();
     void UpdateStatus();
+    void DropFiles(WPARAM drop);
 
     TToolBar* toolBar_ = nullptr;
     TToolButton* skinButton_ = nullptr;
