@@ -40,7 +40,6 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     look::SetFontLook(Memo1->Font(), L"楷体", 19, clBlack);
     Memo1->SetWordWrap(true);
     Memo1->SetScrollBars(TScrollStyle::ssNone);
-    Memo1->SetText(L"sui1");
 
     HintStrip = new TVelaButton(this);
     HintStrip->SetParent(this);
@@ -58,6 +57,9 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     Form5 = this;
 }
 
+// A missing or unreadable dm.txt leaves the list empty (the error is shown
+// by start-up): nothing that is not the user's gets into the list, and so
+// into dm.txt at the next close.
 void TForm5::DoCreate() {
     TForm::DoCreate();
     Memo1->SetText(Widen(LoadUserRiddleFile(DataFile)));

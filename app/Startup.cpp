@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Forms.h"
+#include "OutBarCursors.h"
 
 #include <windows.h>
 
@@ -30,6 +31,12 @@ int RunProgram() {
     app.Title = kAppTitle;
     if (!FileExists(ExeDir() + L"sk5.skn")) {
         app.ShowMessageBox(kInstallError, app.Title, MB_OK);
+        return 0;
+    }
+    try {
+        RegisterOutBarCursors();
+    } catch (...) {
+        app.HandleException(std::current_exception());
         return 0;
     }
     app.CreateForm<TForm4>();

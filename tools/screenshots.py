@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""screenshots.py [OUTDIR]: the README's pictures of the four windows and
-of the skin gallery's pages.
+"""screenshots.py [OUTDIR]: the README's pictures of the four windows.
 
 Starts the built program (build/mingw/dist, or $YQ_DIST) on a private Xvfb
 through the end-to-end harness, opens each window with the browser's own
 buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png
-(default docs/screenshots); then starts skingallery.exe unskinned, opens
-each page by a click on its tab and saves OUTDIR/gallery-<page>.png
-(--gallery-only: these alone).  Needs the mingw build and wininspect.
+(default docs/screenshots); then the quiz showing a long riddle of the user
+riddle list (quiz-long.png) and the search's message box (message.png);
+then skingallery.exe unskinned, each page opened by a click on its tab and
+saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone).  Needs
+the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -15,10 +16,19 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+os.environ.setdefault("YQ_E2E_LOCALE", "zh_CN.UTF-8")  # as the run command starts the program
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
 from harness import (BROWSER_BUTTONS, EDIT_CAPTION, GALLERY_CAPTION, GALLERY_PAGES,  # noqa: E402
-                     LIST_CAPTION, MAIN_CAPTION, QUIZ_BUTTONS, QUIZ_CAPTION, Session)
+                     LIST_CAPTION, MAIN_CAPTION, QUIZ_BUTTONS, QUIZ_CAPTION, TITLE, Session)
+
+# 《春夜喜雨》 whole: a user's riddle far longer than the label holds at its size.
+LONG_RIDDLE = "好雨知时节当春乃发生随风潜入夜润物细无声野径云俱黑江船火独明晓看红湿处花重锦官城"
+
+
+def long_user_riddle(folder):
+    with open(os.path.join(folder, "dm.txt"), "wb") as f:
+        f.write(f"{LONG_RIDDLE} 打一诗人 杜甫\r\n".encode("gbk"))
 
 
 def save_window(session, caption, path):
@@ -65,6 +75,20 @@ def program_windows(out):
         time.sleep(0.5)
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["添加"])
         save_window(s, LIST_CAPTION, os.path.join(out, "list.png"))
+        s.key("alt+F4")
+        # The search with no Chinese keyword answers with a message box.
+        s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
+        s.choose_from_popup(0, 2)
+        s.wait_window("谜面搜索")
+        s.type_text("abc")
+        s.key("Return")
+        save_window(s, TITLE, os.path.join(out, "message.png"))
+        s.answer_box()
+    with Session(prepare=long_user_riddle) as s:
+        s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        s.wait_window(QUIZ_CAPTION)
+        s.press(QUIZ_CAPTION, QUIZ_BUTTONS["用户谜库"])
+        save_window(s, QUIZ_CAPTION, os.path.join(out, "quiz-long.png"))
 
 
 if __name__ == "__main__":

@@ -20,6 +20,9 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 CACHE = os.environ.get("YQ_CACHE", "/var/cache/yunqiao")
 DIST = os.environ.get("YQ_DIST", os.path.join(ROOT, "build", "mingw", "dist"))
+# The locale the program runs in; tools/screenshots.py asks for the Chinese
+# one the run command uses (Wine's own texts in Chinese).
+LOCALE = os.environ.get("YQ_E2E_LOCALE", "C.UTF-8")
 SHOTS = os.path.join(ROOT, "build", "e2e-screenshots")
 WININSPECT = os.path.join(ROOT, "build", "mingw", "tests", "win32", "wininspect.exe")
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -127,7 +130,7 @@ class Session:
         self.others = []
         self.env = dict(os.environ)
         self.env.update(WINEPREFIX=os.path.join(CACHE, "wine-x11"), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
+                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL=LOCALE, LANG=LOCALE)
 
     # -- life cycle --------------------------------------------------------
     def __enter__(self):
@@ -149,8 +152,14 @@ class Session:
             if proc and proc.poll() is None:
                 proc.kill()
                 proc.wait(timeout=10)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=20,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Programs the program started (the companion) may outlive it: a
+        # session leaves nothing running in the shared prefix.
+        try:
+            subprocess.run(["wineserver", "-w"], env=self.env, timeout=20,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except subprocess.TimeoutExpired:
+            subprocess.run(["wineserver", "-k"], env=self.env, timeout=20,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self.xvfb:
             self.xvfb.send_signal(signal.SIGTERM)
             self.xvfb.wait(timeout=10)
