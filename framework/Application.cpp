@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "CustomControl.h"
+#include "Guard.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -26,15 +27,15 @@ TApplication::TApplication() {
 TApplication::~TApplication() {
     MarkDestroying();
     DestroyComponents();
+    if (handle_) {
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
 }
 
 void TApplication::AdoptForm(TForm* form) {
     if (!mainForm_) mainForm_ = form;
-    try {
-        form->DoCreate();
-    } catch (...) {
-        HandleException(std::current_exception());
-    }
+    Guarded([form] { form->DoCreate(); });
 }
 
 int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
@@ -59,6 +60,20 @@ void TApplication::HandleException(std::exception_ptr error) {
             ShowMessageBox(ExceptionText(error), Title, MB_OK | MB_ICONERROR);
     } catch (...) {
         // Showing the error failed too: nothing more can be done here.
+    }
+}
+
+void TApplication::HandleExceptionLater(std::exception_ptr error) {
+    laterErrors_.push_back(std::move(error));
+    // Wakes an idle event loop.
+    PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void TApplication::ShowLaterExceptions() {
+    while (!laterErrors_.empty()) {
+        std::exception_ptr error = laterErrors_.front();
+        laterErrors_.erase(laterErrors_.begin());
+        HandleException(error);
     }
 }
 
@@ -125,19 +140,18 @@ bool TApplication::ProcessMessage(MSG& msg) {
         return true;
     }
     bool handled = false;
-    try {
-        if (hints_ || msg.message == WM_MOUSEMOVE) Hints().Watch(msg);
-        if (OnMessage) OnMessage(msg, handled);
-        if (!handled) handled = IsKeyMsg(msg);
-    } catch (...) {
-        HandleException(std::current_exception());
+    if (!Guarded([&] {
+            if (hints_ || msg.message == WM_MOUSEMOVE) Hints().Watch(msg);
+            if (OnMessage) OnMessage(msg, handled);
+            if (!handled) handled = IsMDIMsg(msg) || IsKeyMsg(msg);
+        }))
         handled = true;
-    }
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     FreeReleased();
+    ShowLaterExceptions();
     return true;
 }
 

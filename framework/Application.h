@@ -30,7 +30,7 @@ public:
     // The caption of every message and error box.
     std::wstring Title;
     const std::wstring& GetTitle() const { return Title; }
-    void SetTitle(const std::wstring& title) { Title = title; }
+    void SetTitle(const std::wstring& title);
     // Sees, and may rewrite, every message taken from the queue before it is
     // dispatched; handled = true drops it.
     TMessageEvent OnMessage;
@@ -45,6 +45,18 @@ public:
     }
 
     TForm* MainForm() const { return mainForm_; }
+
+    // The application's window: hidden, of class "TApplication", captioned
+    // with Title, made on first use.  It owns every form and is the
+    // program's one task-bar button, shown with the main form.
+    HWND Handle();
+    void ShowTaskBarButton();
+    // Minimises the program (the forms hide with their owner) and brings
+    // it back.
+    void Minimize();
+    void Restore();
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
 
     // Hints of the controls under the pointer (ShowHint, HintPause,
     // HintHidePause); CancelHint hides a showing one.
@@ -61,6 +73,9 @@ public:
 
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
     void HandleException(std::exception_ptr error);
+    // For callers that must not open a window now (hooks, menu loops): the
+    // event loop shows the error after the current message.
+    void HandleExceptionLater(std::exception_ptr error);
     // Text of an exception as shown in the error box.
     static std::wstring ExceptionText(std::exception_ptr error);
 
@@ -82,10 +97,19 @@ private:
     bool IsKeyMsg(MSG& msg);
     void Idle();
     void FreeReleased();
+    void ShowLaterExceptions();
+    static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT AppMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+    bool IsMDIMsg(MSG& msg);
+    void HideForms(HWND app);
+    void ShowHiddenForms();
+    HWND handle_ = nullptr;
+    std::vector<HWND> hiddenForms_; // hidden while the program is minimised
     TForm* mainForm_ = nullptr;
     THintController* hints_ = nullptr;
     bool terminated_ = false;
     std::vector<TForm*> released_;
+    std::vector<std::exception_ptr> laterErrors_;
 };
 
 TApplication& Application();

@@ -46,8 +46,8 @@ TShiftState KeyboardShiftState() {
     return s;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {
-    WindowProc = [this](TMessage& m) { WndProc(m); };
+TControl::TControl(TComponent* owner) : TComponent(owner), hooks_([this](TMessage& m) { WndProc(m); }) {
+    WindowProc = [this](TMessage& m) { hooks_.Dispatch(m); };
     font_.OnChange = [this] { FontChanged(); };
 }
 

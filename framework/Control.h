@@ -4,9 +4,12 @@
 // TControl: position and size within the parent's client area, alignment,
 // visibility, enabled state, colour and font (each optionally taken from
 // the parent), cursor, hint, caption, mouse and click events.  A control's
-// messages all pass its message method WindowProc (replace it to see them
-// first, put the saved value back to undo); WndProc hands each to a named
-// handler, the rest to DefaultHandler.  Setters tell the control what
+// messages all pass its message method WindowProc, which by default runs
+// them through the ordered hooks of MessageHooks() (MessageHook.h; the way
+// for several parties to take the method over and give it back in any
+// order) and then WndProc.  WndProc hands each to a named handler, the
+// rest to DefaultHandler.  Replacing WindowProc itself (save, replace, put
+// the saved value back) works for a single party.  Setters tell the control what
 // changed through CM_* notifications (Messages.h) that derived controls
 // react to by overriding the matching virtual handler.
 //
@@ -19,6 +22,7 @@
 #include "Canvas.h"
 #include "Component.h"
 #include "DragDrop.h"
+#include "MessageHook.h"
 #include "Messages.h"
 
 #include <functional>
@@ -189,6 +193,7 @@ public:
 
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+    TMessageHookChain& MessageHooks() { return hooks_; }
 
     virtual void Invalidate();
     virtual void Update();
@@ -270,6 +275,7 @@ private:
     void FontChanged();
     bool clicked_ = false;
     bool syncingParentFont_ = false;
+    TMessageHookChain hooks_;
 };
 
 class TWinControl : public TControl {
@@ -346,6 +352,10 @@ protected:
     };
     virtual void CreateParamsFor(CreateParams& params);
     virtual void CreateHandle();
+    // Makes the window itself (MDI children are made by their client).
+    virtual HWND CreateWindowHandle(const CreateParams& params, const std::wstring& windowClass);
+    // Destroys the window, already unbound from the control.
+    virtual void DestroyWindowHandle(HWND window) { DestroyWindow(window); }
     // After the window exists (children not yet created): set up the window.
     virtual void HandleCreated() {}
     void DestroyHandle();
@@ -411,6 +421,8 @@ private:
     void WMCaptureChanged(TMessage& m);
     void WMContextMenu(TMessage& m);
     void WMNCDestroy(TMessage& m);
+    void CMEnter(TMessage& m);
+    void CMExit(TMessage& m);
 
     HWND hwnd_ = nullptr;
     WNDPROC defWndProc_ = nullptr;

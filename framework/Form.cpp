@@ -1,7 +1,9 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Guard.h"
 #include "Inspect.h"
+#include "MainMenu.h"
 #include "Screen.h"
 
 namespace yq {
@@ -13,6 +15,9 @@ YQ_PUBLISHED(TForm, TWinControl) {
            {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
     r.Int("BorderIcons", &TForm::GetBorderIcons, &TForm::SetBorderIcons);
     r.Int("ModalResult", &TForm::ModalResult, &TForm::SetModalResult);
+    r.Enum("FormStyle", &TForm::GetFormStyle, &TForm::SetFormStyle,
+           {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"});
+    r.Object("Menu", &TForm::Menu);
 }
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
@@ -26,20 +31,17 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
     MarkDestroying();
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application().HandleException(std::current_exception());
-        }
-    }
+    if (OnDestroy) Guarded([this] { OnDestroy(this); });
     DestroyComponents();
+    if (menu_) SetMenu(nullptr);
+    // An MDI child leaves through its client (DestroyWindowHandle).
+    if (FormStyle == TFormStyle::fsMDIChild) DestroyHandle();
     Screen().RemoveForm(this);
 }
 
 void TForm::CreateParamsFor(CreateParams& params) {
     params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    params.exStyle = WS_EX_APPWINDOW;
+    params.exStyle = 0;
     switch (BorderStyle) {
     case TFormBorderStyle::bsNone:
         params.style |= WS_POPUP;
@@ -72,10 +74,20 @@ void TForm::CreateParamsFor(CreateParams& params) {
         }
     }
     if (!enabled_) params.style |= WS_DISABLED;
-    // The other forms are owned by the main one (task-bar and z-order as
-    // one program).
-    TForm* main = Application().MainForm();
-    if (main && main != this && main->HandleAllocated()) params.parentWnd = main->Handle();
+    if (FormStyle == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
+    if (FormStyle == TFormStyle::fsMDIChild) {
+        TForm* frame = MDIFrame();
+        if (!frame) throw std::runtime_error("Cannot create form. No MDI forms are currently active");
+        params.style = (params.style & ~DWORD(WS_POPUP)) | WS_CHILD | WS_CAPTION | WS_SYSMENU |
+                       WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        if (visible_) params.style |= WS_VISIBLE;
+        params.parentWnd = frame->ClientHandle();
+        return;
+    }
+    // Every form is owned by the application's window: one task-bar button
+    // and one z-order for the program.
+    params.parentWnd = Application().Handle();
+    if (menu_) params.menu = menu_->Handle();
 }
 
 void TForm::ApplyFrame() {
@@ -155,8 +167,12 @@ void TForm::Show() {
     if (!placed_ || Position == TPosition::poMainFormCenter) PlaceForShow();
     placed_ = true;
     Handle();
+    if (Application().MainForm() == this) Application().ShowTaskBarButton();
     SetVisible(true);
-    SetForegroundWindow(Handle());
+    if (FormStyle == TFormStyle::fsMDIChild)
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+    else
+        SetForegroundWindow(Handle());
 }
 
 void TForm::Hide() {
@@ -221,6 +237,7 @@ void TForm::DoCreate() {
 void TForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;
+    if (operation == TOperation::opRemove && component == menu_) SetMenu(nullptr);
 }
 
 // ---- messages ---------------------------------------------------------------
@@ -243,7 +260,14 @@ void TForm::WndProc(TMessage& message) {
     case CM_RELEASE:
         Application().FreeLater(this);
         return;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        return;
+    case WM_MDIACTIVATE:
+        WMMDIActivate(message);
+        return;
     default:
+        if (MenuMessage(message)) return;
         TWinControl::WndProc(message);
         return;
     }
@@ -251,7 +275,8 @@ void TForm::WndProc(TMessage& message) {
 
 void TForm::WMClose(TMessage& m) {
     bool isMain = Application().MainForm() == this;
-    TCloseAction action = isMain ? TCloseAction::caFree : TCloseAction::caHide;
+    TCloseAction action =
+        isMain || FormStyle == TFormStyle::fsMDIChild ? TCloseAction::caFree : TCloseAction::caHide;
     if (OnClose) OnClose(this, action);
     m.Result = 0;
     if (modal_ && action != TCloseAction::caNone) {

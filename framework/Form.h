@@ -5,14 +5,28 @@
 // program), any other form only hides and keeps its state.  The form keeps
 // its active control (the one that has, or last had, the focus) and hands
 // Tab and arrow dialog keys to the tab order.
+//
+// Every form is owned by the application's window (Application.h), which
+// is the program's one task-bar button.  Menu: the form's menu bar
+// (MainMenu.h); the menu's owner messages pass the form's message method
+// and then the menu.  FormStyle fsMDIForm makes the form an MDI frame with
+// the platform's "MDIClient" window in the client area left by aligned
+// controls; fsMDIChild makes it a child in the MDI frame it is owned by (or
+// else the main form, or else the first MDI frame of Screen()).  Closing
+// an MDI child frees it.
 #include "CustomControl.h"
 
 namespace yq {
+
+class TMainMenu;
+class TMenuItem;
 
 enum class TPosition { poDesigned, poDesktopCenter, poMainFormCenter };
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum class TBorderIcon { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TTileMode { tbHorizontal, tbVertical };
 
 // Modal results.
 constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
@@ -37,6 +51,27 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     int GetBorderIcons() const { return BorderIcons; }
     void SetBorderIcons(int icons);
+
+    // The menu bar (not owned: its owner frees it).
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
+    // Read when the window is made.
+    TFormStyle FormStyle = TFormStyle::fsNormal;
+    TFormStyle GetFormStyle() const { return FormStyle; }
+    void SetFormStyle(TFormStyle style);
+    // MDI frame: the item whose sub-menu lists the children.
+    TMenuItem* WindowMenu = nullptr;
+    // MDI frame: the client window, the children, the active one.
+    HWND ClientHandle() const { return clientHandle_; }
+    int MDIChildCount() const;
+    TForm* MDIChildren(int index) const;
+    TForm* ActiveMDIChild() const;
+    TTileMode TileMode = TTileMode::tbHorizontal;
+    void Tile();
+    void Cascade();
+    void Next();
+    void Previous();
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
@@ -75,11 +110,24 @@ public:
 
 protected:
     void CreateParamsFor(CreateParams& params) override;
+    HWND CreateWindowHandle(const CreateParams& params, const std::wstring& windowClass) override;
+    void DestroyWindowHandle(HWND window) override;
+    void HandleCreated() override;
+    void AlignControls(RECT& rect) override;
+    void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void CMDialogKey(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend class TMainMenu;
+    // The menu bar's platform menu was made anew.
+    void MenuRebuilt();
+    bool MenuMessage(TMessage& m);
+    void WMSysCommand(TMessage& m);
+    void WMMDIActivate(TMessage& m);
+    TForm* MDIFrame() const;
+    void CreateMDIClient();
     void PlaceForShow();
     void WMClose(TMessage& m);
     void WMActivate(TMessage& m);
@@ -90,6 +138,8 @@ private:
     bool modal_ = false;
     int modalResult_ = mrNone;
     TWinControl* activeControl_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    HWND clientHandle_ = nullptr;
 };
 
 } // namespace yq

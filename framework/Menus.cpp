@@ -1,6 +1,7 @@
 #include "Menus.h"
 
-#include "Application.h"
+#include "GdiObjects.h"
+#include "Guard.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -8,15 +9,6 @@
 namespace yq {
 
 namespace {
-
-// The platform menu font, for measuring and drawing owner-drawn items.
-void UseMenuFont(TCanvas& canvas) {
-    NONCLIENTMETRICSW metrics{sizeof(metrics)};
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
-    canvas.Font().SetName(metrics.lfMenuFont.lfFaceName);
-    canvas.Font().SetHeight(metrics.lfMenuFont.lfHeight);
-    canvas.Font().SetCharset(metrics.lfMenuFont.lfCharSet);
-}
 
 // Room left of the text for a check mark and right of it for the margin.
 int CheckWidth() {
@@ -45,6 +37,15 @@ std::wstring KeyName(int key) {
 
 } // namespace
 
+// The platform menu font, for measuring and drawing owner-drawn items.
+void UseMenuFont(TCanvas& canvas) {
+    NONCLIENTMETRICSW metrics{sizeof(metrics)};
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return;
+    canvas.Font().SetName(metrics.lfMenuFont.lfFaceName);
+    canvas.Font().SetHeight(metrics.lfMenuFont.lfHeight);
+    canvas.Font().SetCharset(metrics.lfMenuFont.lfCharSet);
+}
+
 std::wstring ShortCutToText(int shortCut) {
     std::wstring name = KeyName(shortCut & 0xFF);
     if (name.empty()) return {};
@@ -67,12 +68,79 @@ YQ_PUBLISHED(TMenuItem, TComponent) {
     r.Int("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+namespace {
+// Command identifiers run below the system commands (0xF000 and up) and the
+// MDI window list (0xFF00 and up); 0 means no item.
+constexpr UINT kLastCommand = 0xEFFF;
+UINT NextCommand() {
+    static UINT next = 0;
+    next = next >= kLastCommand ? 1 : next + 1;
+    return next;
+}
+} // namespace
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
 
 TMenuItem::~TMenuItem() {
     while (!items_.empty())
         delete items_.back();
     if (parent_) parent_->Remove(this);
+}
+
+void TMenuItem::Changed() {
+    if (TMenu* menu = GetParentMenu()) menu->MenuChanged();
+}
+
+void TMenuItem::SetCaption(const std::wstring& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool value) {
+    if (value == default_) return;
+    default_ = value;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(int shortCut) {
+    if (shortCut == shortCut_) return;
+    shortCut_ = shortCut;
+    Changed();
+}
+
+wchar_t TMenuItem::Accelerator() const {
+    for (size_t i = 0; i + 1 < caption_.size(); ++i) {
+        if (caption_[i] != L'&') continue;
+        if (caption_[i + 1] != L'&') return wchar_t(towlower(caption_[i + 1]));
+        ++i; // "&&" is a plain "&"
+    }
+    return 0;
+}
+
+TMenuItem* TMenuItem::Find(UINT command) {
+    if (command_ == command) return this;
+    for (TMenuItem* item : items_)
+        if (TMenuItem* found = item->Find(command)) return found;
+    return nullptr;
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
@@ -94,6 +162,7 @@ void TMenuItem::Insert(int index, TMenuItem* item) {
     if (item->parent_) item->parent_->Remove(item);
     items_.insert(items_.begin() + index, item);
     item->parent_ = this;
+    Changed();
 }
 
 void TMenuItem::Remove(TMenuItem* item) {
@@ -101,6 +170,7 @@ void TMenuItem::Remove(TMenuItem* item) {
     if (it == items_.end()) return;
     items_.erase(it);
     item->parent_ = nullptr;
+    Changed();
 }
 
 int TMenuItem::IndexOf(const TMenuItem* item) const {
@@ -108,7 +178,7 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return it == items_.end() ? -1 : int(it - items_.begin());
 }
 
-TPopupMenu* TMenuItem::GetParentMenu() const {
+TMenu* TMenuItem::GetParentMenu() const {
     const TMenuItem* top = this;
     while (top->parent_)
         top = top->parent_;
@@ -168,10 +238,69 @@ void TMenuItem::DefaultDraw(TCanvas& canvas, const RECT& rect, TOwnerDrawState s
     if (shortCut_) canvas.DrawText(ShortCutToText(shortCut_), r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }
 
+// ---- TMenu -----------------------------------------------------------------
+
+YQ_PUBLISHED(TMenu, TComponent) {
+    r.Bool("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw);
+    r.Object("Items", &TMenu::Items);
+}
+
+TMenu::TMenu(TComponent* owner)
+    : TComponent(owner), items_(std::make_unique<TMenuItem>()),
+      hooks_([this](TMessage& m) { OwnerMessage(m); }) {
+    items_->root_ = this;
+}
+
+TMenu::~TMenu() {
+    // The items go first, while no one is told about changes any more.
+    items_->root_ = nullptr;
+}
+
+void TMenu::SetOwnerDraw(bool on) {
+    if (on == ownerDraw_) return;
+    ownerDraw_ = on;
+    MenuChanged();
+}
+
+void TMenu::BuildItems(HMENU menu, TMenuItem* parent) {
+    parent->subMenu_ = menu;
+    for (TMenuItem* item : parent->items_) {
+        if (!item->visible_) continue;
+        std::wstring text = item->caption_;
+        if (item->shortCut_) text += L"\t" + ShortCutToText(item->shortCut_);
+        MENUITEMINFOW info{sizeof(info)};
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        info.wID = item->command_;
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+        if (item->IsLine()) info.fType |= MFT_SEPARATOR;
+        if (ownerDraw_) {
+            info.fType |= MFT_OWNERDRAW;
+        } else if (!item->IsLine()) {
+            info.fMask |= MIIM_STRING;
+            info.dwTypeData = text.data();
+        }
+        if (!item->enabled_) info.fState |= MFS_DISABLED;
+        if (item->checked_) info.fState |= MFS_CHECKED;
+        if (item->default_) info.fState |= MFS_DEFAULT;
+        if (!item->items_.empty()) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = CreatePopupMenu();
+            BuildItems(info.hSubMenu, item);
+        }
+        InsertMenuItemW(menu, UINT(GetMenuItemCount(menu)), TRUE, &info);
+    }
+}
+
+void TMenu::ForgetHandles(TMenuItem* item) {
+    item->subMenu_ = nullptr;
+    for (TMenuItem* child : item->items_)
+        ForgetHandles(child);
+}
+
 // ---- TPopupMenu -------------------------------------------------------------
 
 // The hidden window that owns the platform menu while it is open and
-// receives its measure and draw requests.
+// receives its owner messages.
 class TPopupMenu::TMenuWindow {
 public:
     explicit TMenuWindow(TPopupMenu* menu) {
@@ -213,15 +342,11 @@ private:
     HMENU menu_;
 };
 
-YQ_PUBLISHED(TPopupMenu, TComponent) {
-    r.Bool("OwnerDraw", &TPopupMenu::OwnerDraw, &TPopupMenu::SetOwnerDraw);
+YQ_PUBLISHED(TPopupMenu, TMenu) {
     r.Enum("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment, {"paLeft", "paRight", "paCenter"});
-    r.Object("Items", &TPopupMenu::Items);
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMenuItem>()) {
-    items_->root_ = this;
-}
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 
 TPopupMenu::~TPopupMenu() = default;
 
@@ -242,92 +367,31 @@ HWND TPopupMenu::WindowHandle() {
     return window_->Handle();
 }
 
-HMENU TPopupMenu::Build(TMenuItem* parent, std::vector<TMenuItem*>& byCommand) {
-    HMENU menu = CreatePopupMenu();
-    parent->subMenu_ = menu;
-    for (TMenuItem* item : parent->items_) {
-        if (!item->visible_) continue;
-        byCommand.push_back(item);
-        std::wstring text = item->caption_;
-        if (item->shortCut_) text += L"\t" + ShortCutToText(item->shortCut_);
-        MENUITEMINFOW info{sizeof(info)};
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-        info.wID = UINT(byCommand.size()); // from 1: 0 means nothing was chosen
-        info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
-        if (item->IsLine()) info.fType |= MFT_SEPARATOR;
-        if (ownerDraw_) {
-            info.fType |= MFT_OWNERDRAW;
-        } else if (!item->IsLine()) {
-            info.fMask |= MIIM_STRING;
-            info.dwTypeData = text.data();
-        }
-        if (!item->enabled_) info.fState |= MFS_DISABLED;
-        if (item->checked_) info.fState |= MFS_CHECKED;
-        if (item->default_) info.fState |= MFS_DEFAULT;
-        if (!item->items_.empty()) {
-            info.fMask |= MIIM_SUBMENU;
-            info.hSubMenu = Build(item, byCommand);
-        }
-        InsertMenuItemW(menu, UINT(GetMenuItemCount(menu)), TRUE, &info);
+void TPopupMenu::OwnerMessage(TMessage& m) {
+    // The chosen item runs after the menu has closed (Popup).
+    if (m.Msg == WM_COMMAND) {
+        Unhandled(m);
+        return;
     }
-    return menu;
-}
-
-void TPopupMenu::ForgetHandles(TMenuItem* item) {
-    item->subMenu_ = nullptr;
-    for (TMenuItem* child : item->items_)
-        ForgetHandles(child);
+    TMenu::OwnerMessage(m);
 }
 
 void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(this);
     HWND owner = WindowHandle();
-    std::vector<TMenuItem*> byCommand;
     UINT chosen = 0;
     {
-        TMenuHandle menu(Build(items_.get(), byCommand));
+        TMenuHandle menu(CreatePopupMenu());
+        BuildItems(menu.Get(), Items());
         UINT align = alignment_ == TPopupAlignment::paRight    ? TPM_RIGHTALIGN
                      : alignment_ == TPopupAlignment::paCenter ? TPM_CENTERALIGN
                                                                : TPM_LEFTALIGN;
-        chosen = UINT(TrackPopupMenuEx(menu.Get(), align | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, x,
-                                       y, owner, nullptr));
-        ForgetHandles(items_.get());
+        chosen =
+            UINT(TrackPopupMenuEx(menu.Get(), align | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner, nullptr));
+        ForgetHandles(Items());
     }
-    if (chosen >= 1 && chosen <= byCommand.size()) byCommand[chosen - 1]->Click();
-}
-
-bool TPopupMenu::OnMeasureItemMessage(MEASUREITEMSTRUCT& mis) {
-    if (mis.CtlType != ODT_MENU || !mis.itemData) return false;
-    auto* item = reinterpret_cast<TMenuItem*>(mis.itemData);
-    TWindowDC screen(nullptr);
-    TCanvas canvas;
-    canvas.SetHandle(screen.Get());
-    UseMenuFont(canvas);
-    int width = int(mis.itemWidth), height = int(mis.itemHeight);
-    item->MeasureItem(canvas, width, height);
-    canvas.SetHandle(nullptr);
-    mis.itemWidth = UINT(std::max(width, 0));
-    mis.itemHeight = UINT(std::max(height, 0));
-    return true;
-}
-
-bool TPopupMenu::OnDrawItemMessage(const DRAWITEMSTRUCT& dis) {
-    if (dis.CtlType != ODT_MENU || !dis.itemData) return false;
-    auto* item = reinterpret_cast<TMenuItem*>(dis.itemData);
-    TSavedDC saved(dis.hDC);
-    TCanvas canvas;
-    canvas.SetHandle(dis.hDC);
-    UseMenuFont(canvas);
-    TOwnerDrawState state = 0;
-    if (dis.itemState & ODS_SELECTED) state |= odSelected;
-    if (dis.itemState & ODS_GRAYED) state |= odGrayed;
-    if (dis.itemState & ODS_DISABLED) state |= odDisabled;
-    if (dis.itemState & ODS_CHECKED) state |= odChecked;
-    if (dis.itemState & ODS_FOCUS) state |= odFocused;
-    if (dis.itemState & ODS_DEFAULT) state |= odDefault;
-    item->AdvancedDrawItem(canvas, dis.rcItem, state);
-    canvas.SetHandle(nullptr);
-    return true;
+    if (chosen == 0) return;
+    if (TMenuItem* item = FindItem(chosen)) item->Click();
 }
 
 LRESULT CALLBACK TPopupMenu::MenuWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -336,19 +400,18 @@ LRESULT CALLBACK TPopupMenu::MenuWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
     }
     auto* self = reinterpret_cast<TPopupMenu*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && (msg == WM_MEASUREITEM || msg == WM_DRAWITEM)) {
-        // No C++ exception crosses the platform's frame.
-        try {
-            bool done = msg == WM_MEASUREITEM
-                            ? self->OnMeasureItemMessage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))
-                            : self->OnDrawItemMessage(*reinterpret_cast<DRAWITEMSTRUCT*>(lp));
-            if (done) return TRUE;
-        } catch (...) {
-            Application().HandleException(std::current_exception());
-            return TRUE;
-        }
+    TMessage m{msg, wp, lp, 0};
+    auto platform = [hwnd](TMessage& pm) { pm.Result = DefWindowProcW(hwnd, pm.Msg, pm.WParam, pm.LParam); };
+    if (!self || !self->OwnsMessage(m)) {
+        platform(m);
+        return m.Result;
     }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+    // A menu loop runs inside: an error is shown once it has ended.
+    if (!Guarded([&] { self->DispatchOwnerMessage(m, platform); }, TGuardPolicy::gpShowLater)) {
+        if (msg == WM_MEASUREITEM || msg == WM_DRAWITEM) return TRUE;
+        platform(m);
+    }
+    return m.Result;
 }
 
 } // namespace yq

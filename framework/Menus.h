@@ -1,12 +1,21 @@
 #pragma once
-// TPopupMenu and TMenuItem: a tree of items shown as a platform popup menu
-// at a screen point.  A caption of "-" makes a separator line.  The menu is
-// built anew for each Popup, so changes to the items need no refresh; the
-// chosen item's OnClick runs after the menu has closed.  With OwnerDraw the
-// items are measured and drawn through OnMeasureItem and
-// OnAdvancedDrawItem (or the platform look when those are empty).
+// TMenu, TMenuItem and TPopupMenu: a tree of items shown as a platform
+// menu.  A caption of "-" makes a separator line; "&" marks the item's
+// accelerator.  Every item has a command identifier of its own for its
+// life.  TPopupMenu shows its items at a screen point, built anew for each
+// Popup, and runs the chosen item's OnClick after the menu has closed;
+// TMainMenu (MainMenu.h) is a form's menu bar.  With OwnerDraw the items
+// are measured and drawn through OnMeasureItem and OnAdvancedDrawItem (or
+// the platform look when those are empty).
+//
+// The messages the platform sends to the window that owns an open menu
+// (WM_INITMENUPOPUP, WM_MEASUREITEM, WM_DRAWITEM, WM_MENUSELECT,
+// WM_MENUCHAR and the chosen item's WM_COMMAND) pass the menu's
+// MessageHooks() and then its own handling, so a second party can measure
+// and draw the items.  An item's drop-down opening runs its OnClick.
 #include "Canvas.h"
 #include "Component.h"
+#include "MessageHook.h"
 
 #include <functional>
 #include <memory>
@@ -34,7 +43,7 @@ using TMenuMeasureItemEvent =
 using TAdvancedMenuDrawItemEvent =
     std::function<void(TComponent* sender, TCanvas& canvas, const RECT& rect, TOwnerDrawState state)>;
 
-class TPopupMenu;
+class TMenu;
 
 class TMenuItem : public TComponent {
     YQ_CLASS(TMenuItem, TComponent)
@@ -44,21 +53,25 @@ public:
     ~TMenuItem() override;
 
     const std::wstring& Caption() const { return caption_; }
-    void SetCaption(const std::wstring& caption) { caption_ = caption; }
+    void SetCaption(const std::wstring& caption);
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    void SetEnabled(bool enabled);
     bool Checked() const { return checked_; }
-    void SetChecked(bool checked) { checked_ = checked; }
+    void SetChecked(bool checked);
     bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { visible_ = visible; }
+    void SetVisible(bool visible);
     bool Default() const { return default_; }
-    void SetDefault(bool value) { default_ = value; }
+    void SetDefault(bool value);
     // A key with modifiers (ShortCut()), 0 for none; shown, not acted on.
     int ShortCut() const { return shortCut_; }
-    void SetShortCut(int shortCut) { shortCut_ = shortCut; }
+    void SetShortCut(int shortCut);
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index) { imageIndex_ = index; }
     bool IsLine() const { return caption_ == L"-"; }
+    // The accelerator character (after "&", lower case), 0 for none.
+    wchar_t Accelerator() const;
+    // The item's command identifier (WM_COMMAND), fixed for its life.
+    UINT Command() const { return command_; }
 
     int Count() const { return int(items_.size()); }
     TMenuItem* Items(int index) const;
@@ -68,10 +81,14 @@ public:
     void Insert(int index, TMenuItem* item);
     void Remove(TMenuItem* item);
     int IndexOf(const TMenuItem* item) const;
-    // The popup menu at the root of the tree, or nullptr.
-    TPopupMenu* GetParentMenu() const;
-    // The platform menu holding this item while its menu is open.
+    // The menu at the root of the tree, or nullptr.
+    TMenu* GetParentMenu() const;
+    // The platform menu holding this item, and the one holding its
+    // sub-items, while they exist (a popup menu: while it is open).
     HMENU MenuHandle() const { return parent_ ? parent_->subMenu_ : nullptr; }
+    HMENU Handle() const { return subMenu_; }
+    // This item or one below it with that command identifier.
+    TMenuItem* Find(UINT command);
 
     TNotifyEvent OnClick;
     TMenuMeasureItemEvent OnMeasureItem;
@@ -86,15 +103,17 @@ public:
     void DefaultDraw(TCanvas& canvas, const RECT& rect, TOwnerDrawState state) const;
 
 private:
-    friend class TPopupMenu;
+    friend class TMenu;
+    void Changed();
     std::wstring caption_;
     bool enabled_ = true, checked_ = false, visible_ = true, default_ = false;
     int shortCut_ = 0;
     int imageIndex_ = -1;
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
-    HMENU subMenu_ = nullptr; // valid only while the popup is open
-    TPopupMenu* root_ = nullptr;
+    HMENU subMenu_ = nullptr;
+    TMenu* root_ = nullptr;
+    UINT command_;
 };
 
 // Key code plus these bits, as in the platform's accelerator tables.
@@ -104,18 +123,62 @@ inline int ShortCut(int key, int modifiers) {
 }
 // "Ctrl+S", "Shift+F4", ...; "" for 0.
 std::wstring ShortCutToText(int shortCut);
+// Selects the platform's menu font into the canvas.
+void UseMenuFont(TCanvas& canvas);
+
+class TMenu : public TComponent {
+    YQ_CLASS(TMenu, TComponent)
+public:
+    explicit TMenu(TComponent* owner = nullptr);
+    ~TMenu() override;
+
+    TMenuItem* Items() const { return items_.get(); }
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool on);
+    // The item with that command identifier, or nullptr.
+    TMenuItem* FindItem(UINT command) const { return items_->Find(command); }
+
+    TMessageHookChain& MessageHooks() { return hooks_; }
+    // Runs a message of the owner window through the hooks and the menu's
+    // own handling; what the menu does not handle goes to `unhandled`.
+    void DispatchOwnerMessage(TMessage& message, const TWndMethod& unhandled);
+    // Whether a message of the owner window concerns this menu.
+    bool OwnsMessage(const TMessage& message) const;
+
+protected:
+    // The menu's own handling of owner messages: measuring and drawing
+    // owner-drawn items, accelerators of owner-drawn items, item commands.
+    virtual void OwnerMessage(TMessage& message);
+    // An item's look or the tree changed.
+    virtual void MenuChanged() {}
+    // Fills `menu` with the visible sub-items of `parent`.
+    void BuildItems(HMENU menu, TMenuItem* parent);
+    static void ForgetHandles(TMenuItem* item);
+    void Unhandled(TMessage& message);
+
+private:
+    friend class TMenuItem;
+    bool MeasureItemMessage(MEASUREITEMSTRUCT& mis);
+    bool DrawItemMessage(const DRAWITEMSTRUCT& dis);
+    bool MenuCharMessage(TMessage& message);
+    bool HoldsMenu(HMENU menu) const;
+    // The item whose sub-items the platform menu holds (the root for the
+    // menu itself), or nullptr.
+    TMenuItem* ItemOfMenu(HMENU menu) const;
+    std::unique_ptr<TMenuItem> items_;
+    bool ownerDraw_ = false;
+    TMessageHookChain hooks_;
+    const TWndMethod* unhandled_ = nullptr;
+};
 
 enum class TPopupAlignment { paLeft, paRight, paCenter };
 
-class TPopupMenu : public TComponent {
-    YQ_CLASS(TPopupMenu, TComponent)
+class TPopupMenu : public TMenu {
+    YQ_CLASS(TPopupMenu, TMenu)
 public:
     explicit TPopupMenu(TComponent* owner = nullptr);
     ~TPopupMenu() override;
 
-    TMenuItem* Items() const { return items_.get(); }
-    bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool on) { ownerDraw_ = on; }
     TPopupAlignment Alignment() const { return alignment_; }
     void SetAlignment(TPopupAlignment a) { alignment_ = a; }
 
@@ -135,18 +198,13 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    void OwnerMessage(TMessage& message) override;
 
 private:
     class TMenuWindow;
-    HMENU Build(TMenuItem* parent, std::vector<TMenuItem*>& byCommand);
-    static void ForgetHandles(TMenuItem* item);
     static LRESULT CALLBACK MenuWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    bool OnMeasureItemMessage(MEASUREITEMSTRUCT& mis);
-    bool OnDrawItemMessage(const DRAWITEMSTRUCT& dis);
 
-    std::unique_ptr<TMenuItem> items_;
     std::unique_ptr<TMenuWindow> window_;
-    bool ownerDraw_ = false;
     TPopupAlignment alignment_ = TPopupAlignment::paLeft;
     TComponent* popupComponent_ = nullptr;
 };

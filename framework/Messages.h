@@ -39,12 +39,17 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
+// The control received the focus (CM_ENTER) or lost it (CM_EXIT, the
+// focus-exit notification skinners redraw on).
 constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
 // Posted to a form by Release(): the form frees itself.
 constexpr UINT CM_RELEASE = CM_BASE + 33;
 constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 36;
 constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
+// Sent to a form when its menu bar's items changed (the platform menu has
+// been rebuilt).
+constexpr UINT CM_MENUCHANGED = CM_BASE + 42;
 // Result: nonzero when the control counts as a tool control (docking).
 constexpr UINT CM_ISTOOLCONTROL = CM_BASE + 50;
 // A check box's or radio button's state (checked, grayed) changed.

@@ -1,6 +1,8 @@
 #include "Timer.h"
 
-#include "Application.h"
+#include "Guard.h"
+
+#include <stdexcept>
 
 namespace yq {
 
@@ -65,11 +67,7 @@ LRESULT CALLBACK TTimer::TimerWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg != WM_TIMER || wp != kTimerId) return DefWindowProcW(hwnd, msg, wp, lp);
     auto* self = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return 0;
-    try {
-        self->Timer();
-    } catch (...) {
-        Application().HandleException(std::current_exception());
-    }
+    Guarded([self] { self->Timer(); });
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "Guard.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -20,6 +21,9 @@ namespace {
 
 // The window property that binds a window to its control.
 constexpr const wchar_t* kControlProp = L"yq.TWinControl";
+// The procedure under the framework's own: what a window no longer bound
+// to its control is served by until it dies.
+constexpr const wchar_t* kBaseProcProp = L"yq.BaseProc";
 
 // Registers the window class on first use; returns the superclassed
 // system class's window procedure (or DefWindowProcW).
@@ -93,8 +97,7 @@ void TWinControl::CreateHandle() {
     std::wstring cls = params.windowClass.empty() ? Widen(ClassName()) : params.windowClass;
     defWndProc_ = EnsureWindowClass(cls, params.classStyle, params.superclass, &StdWndProc);
     superclassed_ = params.superclass != nullptr;
-    CreateWindowExW(params.exStyle, cls.c_str(), caption_.c_str(), params.style, left_, top_, width_, height_,
-                    params.parentWnd, params.menu, GetModuleHandleW(nullptr), this);
+    CreateWindowHandle(params, cls);
     if (!hwnd_) throw std::runtime_error("Error creating window");
     BoundsFromWindow();
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
@@ -104,17 +107,23 @@ void TWinControl::CreateHandle() {
     Realign();
 }
 
+HWND TWinControl::CreateWindowHandle(const CreateParams& params, const std::wstring& windowClass) {
+    return CreateWindowExW(params.exStyle, windowClass.c_str(), caption_.c_str(), params.style, left_, top_,
+                           width_, height_, params.parentWnd, params.menu, GetModuleHandleW(nullptr), this);
+}
+
 void TWinControl::DestroyHandle() {
     if (!hwnd_) return;
     HWND h = hwnd_;
     // Stop dispatching to this object before the window goes away; the
-    // window's own class procedure sees the rest of its messages.
+    // window's own class procedure sees the rest of its messages.  The
+    // window procedure itself stays: putting another one in would cut any
+    // subclass made on top of it out of its chain.
     RemovePropW(h, kControlProp);
-    SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defWndProc_));
     hwnd_ = nullptr;
     for (TControl* c : controls_)
         if (c->windowed_) static_cast<TWinControl*>(c)->DestroyHandle();
-    DestroyWindow(h);
+    DestroyWindowHandle(h);
 }
 
 void TWinControl::BoundsFromWindow() {
@@ -311,25 +320,26 @@ void TWinControl::AlignControls(RECT& rect) {
 
 LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        auto* self = static_cast<TWinControl*>(cs->lpCreateParams);
+        // An MDI child's creation parameters come wrapped.
+        if (self && (cs->dwExStyle & WS_EX_MDICHILD))
+            self = reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(cs->lpCreateParams)->lParam);
         if (self) {
             self->hwnd_ = hwnd;
             SetPropW(hwnd, kControlProp, self);
+            SetPropW(hwnd, kBaseProcProp, reinterpret_cast<HANDLE>(self->defWndProc_));
         }
     }
-    TWinControl* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    return self->Dispatch(msg, wp, lp);
+    if (TWinControl* self = FromHandle(hwnd)) return self->Dispatch(msg, wp, lp);
+    auto base = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kBaseProcProp));
+    if (msg == WM_NCDESTROY) RemovePropW(hwnd, kBaseProcProp);
+    return base ? CallWindowProcW(base, hwnd, msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT TWinControl::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     TMessage m{msg, wp, lp, 0};
-    try {
-        WindowProc(m);
-    } catch (...) {
-        // No C++ exception crosses a Win32 frame: the application shows it.
-        Application().HandleException(std::current_exception());
-    }
+    Guarded([&] { WindowProc(m); });
     return m.Result;
 }
 
@@ -368,6 +378,8 @@ TWinControl::Handler TWinControl::FindHandler(UINT msg) {
         {WM_CAPTURECHANGED, &TWinControl::WMCaptureChanged},
         {WM_CONTEXTMENU, &TWinControl::WMContextMenu},
         {WM_NCDESTROY, &TWinControl::WMNCDestroy},
+        {CM_ENTER, &TWinControl::CMEnter},
+        {CM_EXIT, &TWinControl::CMExit},
     };
     for (const Entry& e : table)
         if (e.msg == msg) return e.handler;
@@ -446,6 +458,7 @@ void TWinControl::WMSysColorChange(TMessage& m) {
 void TWinControl::WMNCDestroy(TMessage& m) {
     DefaultHandler(m);
     RemovePropW(hwnd_, kControlProp);
+    RemovePropW(hwnd_, kBaseProcProp);
     hwnd_ = nullptr;
     mouseInside_ = false;
 }

@@ -176,11 +176,19 @@ void TWinControl::WMSetCursor(TMessage& m) {
 void TWinControl::WMSetFocus(TMessage& m) {
     DefaultHandler(m);
     if (TForm* form = ParentForm(); form && form != this) form->SetFocusedControl(this);
-    DoEnter();
+    Perform(CM_ENTER);
 }
 
 void TWinControl::WMKillFocus(TMessage& m) {
     DefaultHandler(m);
+    Perform(CM_EXIT);
+}
+
+void TWinControl::CMEnter(TMessage&) {
+    DoEnter();
+}
+
+void TWinControl::CMExit(TMessage&) {
     DoExit();
 }
 

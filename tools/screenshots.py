@@ -85,6 +85,9 @@ def program_windows(out):
         save_window(s, TITLE, os.path.join(out, "message.png"))
         s.answer_box()
     with Session(prepare=long_user_riddle) as s:
+        if not s.wait_window(MAIN_CAPTION):
+            raise SystemExit("the browser window did not appear")
+        time.sleep(1.0)
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
         s.wait_window(QUIZ_CAPTION)
         s.press(QUIZ_CAPTION, QUIZ_BUTTONS["用户谜库"])

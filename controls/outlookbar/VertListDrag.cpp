@@ -3,7 +3,6 @@
 // drop target with its marker and its edge scrolling.
 #include "VertListView.h"
 
-#include "Application.h"
 #include "OutBarCursors.h"
 #include "Screen.h"
 
@@ -12,23 +11,6 @@
 namespace yq {
 
 namespace {
-
-// The keyboard watch: one drag at a time in the whole program, so one
-// dragging list and one hook.
-TDCVertListView* watchingList = nullptr;
-HHOOK keyHook = nullptr;
-
-void WatchKeys(TDCVertListView* list, HOOKPROC proc) {
-    watchingList = list;
-    if (!keyHook) keyHook = SetWindowsHookExW(WH_KEYBOARD, proc, nullptr, GetCurrentThreadId());
-}
-
-void StopWatchingKeys(const TDCVertListView* list) {
-    if (watchingList != list) return;
-    watchingList = nullptr;
-    if (keyHook) UnhookWindowsHookEx(keyHook);
-    keyHook = nullptr;
-}
 
 TDCVertListView* AsList(TComponent* component) {
     return dynamic_cast<TDCVertListView*>(component);
@@ -45,21 +27,19 @@ constexpr int kMarkerTip = 10;
 
 // ---- source: start, move, end, cancel ---------------------------------------
 
-LRESULT CALLBACK TDCVertListView::KeyWatch(int code, WPARAM wp, LPARAM lp) {
-    if (code == HC_ACTION && watchingList) {
-        const bool down = (lp & (LPARAM(1) << 31)) == 0;
-        try {
-            if (wp == VK_CONTROL) {
-                watchingList->DragCtrlKey(down);
-            } else if (wp == VK_ESCAPE && down) {
-                watchingList->CancelPressOrDrag();
-                return 1; // the key ended the drag and goes no further
-            }
-        } catch (...) {
-            Application().HandleException(std::current_exception());
+// The keyboard while the drag runs: Ctrl switches between moving and
+// copying; Esc ends the drag (giving the hook back) and goes no further.
+LRESULT TDCVertListView::KeyWatch(const TThreadHook::TCall& call) {
+    if (call.code == HC_ACTION) {
+        const bool down = (call.lParam & (LPARAM(1) << 31)) == 0;
+        if (call.wParam == VK_CONTROL) {
+            DragCtrlKey(down);
+        } else if (call.wParam == VK_ESCAPE && down) {
+            CancelPressOrDrag();
+            return 1;
         }
     }
-    return CallNextHookEx(nullptr, code, wp, lp);
+    return keyWatch_->CallNext(call);
 }
 
 void TDCVertListView::DragStart(TShiftState shift) {
@@ -68,7 +48,8 @@ void TDCVertListView::DragStart(TShiftState shift) {
     SetDragCursor(copyMode_ ? crOutDragCopy : crOutDragMove);
     savedCursor_ = Screen().Cursor();
     clickSwallowed_ = true;
-    WatchKeys(this, &TDCVertListView::KeyWatch);
+    keyWatch_ = std::make_unique<TThreadHook>(
+        WH_KEYBOARD, [this](const TThreadHook::TCall& call) { return KeyWatch(call); });
 }
 
 void TDCVertListView::DragCtrlKey(bool down) {
@@ -116,7 +97,7 @@ void TDCVertListView::DragMove(int x, int y) {
 // release point in its own client coordinates; the end of the drag is
 // reported in this list's.
 void TDCVertListView::DragEnd(int x, int y) {
-    StopWatchingKeys(this);
+    keyWatch_.reset();
     dragging_ = false;
     if (dragEnabled_) {
         if (dragAccepted_ && dragTarget_) {
@@ -136,7 +117,7 @@ void TDCVertListView::DragEnd(int x, int y) {
 }
 
 void TDCVertListView::CancelPressOrDrag() {
-    StopWatchingKeys(this);
+    keyWatch_.reset();
     pressed_ = nullptr;
     armed_ = false;
     if (!dragging_) return;

@@ -31,6 +31,7 @@
 #include "ListCaptionEdit.h"
 #include "ListViewEx.h"
 #include "ScrollButton.h"
+#include "ThreadHook.h"
 #include "Timer.h"
 #include "VertListItem.h"
 
@@ -254,6 +255,7 @@ protected:
     POINT scrollOrigin_{0, 0};
     int suppress_ = 0;
     int redrawLock_ = 0;
+    std::unique_ptr<TThreadHook> keyWatch_; // the keyboard while a drag runs
 
 private:
     friend class TDCVertListItem;
@@ -298,7 +300,7 @@ private:
     void EndEdit(bool accept);
 
     // Drag and drop.
-    static LRESULT CALLBACK KeyWatch(int code, WPARAM wp, LPARAM lp);
+    LRESULT KeyWatch(const TThreadHook::TCall& call);
     void DragCtrlKey(bool down);
     void ShowDragCursor();
     void SetDragTarget(TControl* target);

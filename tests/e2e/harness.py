@@ -202,16 +202,36 @@ class Session:
         ids = self.xdotool("search", "--onlyvisible", "--name", f"^{caption}$").split()
         return ids[0] if ids else None
 
-    def wait_window(self, caption, timeout=30):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
+    def wait_window(self, caption, timeout=30, report=True):
+        """The window's id once it shows; None when the program ends first or
+        the time runs out, with the reason written to the standard error
+        unless `report` is off (a window that may well not come)."""
+        started = time.time()
+        while time.time() < started + timeout:
             wid = self.find_window(caption)
             if wid:
                 return wid
             if self.program.poll() is not None:
-                return None
+                break
             time.sleep(0.1)
+        if report:
+            self.report_missing(caption, started)
         return None
+
+    def report_missing(self, caption, started):
+        """Says why a window did not appear: the program exited (with its
+        exit code), or it is still running and so slow or stuck (with the
+        windows that do show)."""
+        waited = time.time() - started
+        code = self.program.poll()
+        if code is not None:
+            why = f"the program exited with code {code}"
+        else:
+            names = [self.xdotool("getwindowname", wid)
+                     for wid in self.xdotool("search", "--onlyvisible", "--name", "").split()]
+            why = f"the program is still running; visible windows: {[n for n in names if n]}"
+        shot = self.screenshot("missing-window")
+        print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
 
     def window_geometry(self, wid):
         fields = dict(line.split("=", 1) for line in
@@ -288,7 +308,7 @@ class Session:
     def message_box(self, timeout=10):
         """The text of the message box captioned with the program's title
         once it shows; None when none appears."""
-        if not self.wait_window(TITLE, timeout):
+        if not self.wait_window(TITLE, timeout, report=False):
             return None
         texts = wait_until(lambda: [t for cls, t in self.child_texts(TITLE) or [] if cls.lower() == "static" and t],
                            timeout=5)

@@ -41,10 +41,14 @@ std::wstring WindowText(HWND hwnd) {
 }
 
 // The top-level window with that caption: a visible one if there is one.
+// The application's window (class "TApplication", the task-bar button
+// captioned with the program's title) is not one the tests look for.
 HWND FindTop(const wchar_t* caption, bool visibleOnly) {
     HWND first = nullptr;
     HWND top = nullptr;
     while ((top = FindWindowExW(nullptr, top, nullptr, caption)) != nullptr) {
+        wchar_t cls[32];
+        if (GetClassNameW(top, cls, 32) && lstrcmpW(cls, L"TApplication") == 0) continue;
         if (IsWindowVisible(top)) return top;
         if (!first) first = top;
     }

@@ -44,6 +44,35 @@ TEST_F(StartupTest, ClosingAnotherWindowOnlyHidesItAndKeepsItsState) {
     }
 }
 
+TEST_F(StartupTest, TheFourWindowsShowOneTaskBarButtonCaptionedWithTheTitle) {
+    for (TForm* form : {static_cast<TForm*>(Form4), static_cast<TForm*>(Form1), static_cast<TForm*>(Form3),
+                        static_cast<TForm*>(Form5)})
+        form->Show();
+    Form4->Show(); // the main window comes back to the front
+    HWND app = Application().Handle();
+    std::vector<HWND> buttons;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            LONG ex = GetWindowLongW(h, GWL_EXSTYLE);
+            if (IsWindowVisible(h) &&
+                ((!GetWindow(h, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW)) || (ex & WS_EX_APPWINDOW)))
+                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    EXPECT_EQ(buttons, std::vector<HWND>{app});
+    wchar_t text[16] = {};
+    GetWindowTextW(app, text, 16);
+    EXPECT_STREQ(text, L"云樵");
+    for (TForm* form : {static_cast<TForm*>(Form4), static_cast<TForm*>(Form1), static_cast<TForm*>(Form3),
+                        static_cast<TForm*>(Form5)})
+        EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), app);
+    EXPECT_EQ(GetActiveWindow(), Form4->Handle());
+    for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form3), static_cast<TForm*>(Form5)})
+        form->Hide();
+}
+
 TEST_F(StartupTest, SecondaryWindowsAreCentredOnTheMainWindow) {
     Form4->Show();
     Form3->Show();
