@@ -11,6 +11,8 @@
 #include <string>
 
 namespace yq {
+class TMainMenu;
+class TMenuItem;
 class TPageControl;
 class TPopupMenu;
 class TSkinData;
@@ -20,6 +22,8 @@ class TToolButton;
 } // namespace yq
 
 namespace yq::gallery {
+
+class TMdiFrame;
 
 class TGalleryForm : public TForm {
     YQ_CLASS(TGalleryForm, TForm)
@@ -35,6 +39,9 @@ public:
     TStatusBar* StatusBar() const { return statusBar_; }
     TToolBar* ToolBar() const { return toolBar_; }
     TPopupMenu* ContextMenu() const { return contextMenu_; }
+    TMainMenu* MainMenu() const { return mainMenu_; }
+    // The MDI frame, opened on first use.
+    TMdiFrame* MdiFrame();
 
     // Shows page `number` (from 1); false when there is no such page.
     bool ShowPage(int number);
@@ -54,18 +61,22 @@ public:
     void ShowInputBox();
     void ShowPlatformDialog();
     void ShowTag99Form();
+    void ShowAbout();
+    void OpenMdiFrame() { MdiFrame(); }
 
 protected:
     void DoContextPopup(POINT mousePos, bool& handled) override;
     // A skin file dropped on the window is loaded.
     void CreateParamsFor(CreateParams& params) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildPages();
     void BuildContextMenu();
+    void BuildMainMenu();
     void BuildSkin();
     void UpdateStatus();
     void DropFiles(WPARAM drop);
@@ -76,6 +87,9 @@ private:
     TStatusBar* statusBar_ = nullptr;
     TPopupMenu* contextMenu_ = nullptr;
     TSkinData* skinData_ = nullptr;
+    TMainMenu* mainMenu_ = nullptr;
+    TMenuItem* skinItem_ = nullptr;
+    TMdiFrame* mdi_ = nullptr;
     std::wstring skinName_;
     std::wstring skinFile_; // the skin file in use; empty for the built-in skin
 };
