@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include "Application.h"
 #include "Dialogs.h"
 #include "GalleryArt.h"
 #include "GalleryMdi.h"
@@ -55,6 +56,27 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     BuildMainMenu();
     SetClientSize(760, 540);
     ShowPage(1);
+    previousOnMessage_ = Application().OnMessage;
+    Application().OnMessage = [this](MSG& msg, bool& handled) {
+        ShortCutKey(msg, handled);
+        if (!handled && previousOnMessage_) previousOnMessage_(msg, handled);
+    };
+}
+
+TGalleryForm::~TGalleryForm() {
+    Application().OnMessage = previousOnMessage_;
+}
+
+void TGalleryForm::ShortCutKey(MSG& msg, bool& handled) {
+    if (msg.message != WM_KEYDOWN || !HandleAllocated() || GetActiveWindow() != Handle()) return;
+    bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (msg.wParam == VK_F5 && !ctrl) {
+        ReloadSkin();
+        handled = true;
+    } else if (msg.wParam == 'O' && ctrl) {
+        OpenSkin();
+        handled = true;
+    }
 }
 
 std::wstring TGalleryForm::Apply(const TGalleryOptions& options) {

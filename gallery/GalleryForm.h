@@ -8,6 +8,7 @@
 #include "Form.h"
 #include "GalleryOptions.h"
 
+#include <functional>
 #include <string>
 
 namespace yq {
@@ -29,6 +30,7 @@ class TGalleryForm : public TForm {
     YQ_CLASS(TGalleryForm, TForm)
 public:
     explicit TGalleryForm(TComponent* owner = nullptr);
+    ~TGalleryForm() override;
 
     // Takes the command line's choices: a skin file (the error text when it
     // cannot be read, the built-in skin staying), the page, the skin off.
@@ -80,6 +82,9 @@ private:
     void BuildSkin();
     void UpdateStatus();
     void DropFiles(WPARAM drop);
+    // The menu's shortcuts (F5, Ctrl+O) while the gallery is the active
+    // window, from the application's message filter.
+    void ShortCutKey(MSG& msg, bool& handled);
 
     TToolBar* toolBar_ = nullptr;
     TToolButton* skinButton_ = nullptr;
@@ -92,6 +97,7 @@ private:
     TMdiFrame* mdi_ = nullptr;
     std::wstring skinName_;
     std::wstring skinFile_; // the skin file in use; empty for the built-in skin
+    std::function<void(MSG&, bool&)> previousOnMessage_;
 };
 
 } // namespace yq::gallery

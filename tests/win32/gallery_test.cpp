@@ -1,6 +1,7 @@
 // The skin gallery: its command line, every kind of control on its pages,
 // the platform dialog it opens, and no GDI or USER objects left behind by
 // making and freeing its main form.
+#include "Application.h"
 #include "ComboBox.h"
 #include "GalleryDialogs.h"
 #include "GalleryForm.h"
@@ -129,6 +130,15 @@ TEST(GalleryFormTest, TheMenuBarTurnsPagesAndItsWindowMenuDrivesTheMdiFrame) {
     EXPECT_FALSE(IntersectRect(&overlap, &a, &b));
     delete frame; // the form forgets a freed frame and opens a new one
     EXPECT_EQ(form.MdiFrame()->MDIChildCount(), 3);
+    delete form.MdiFrame();
+
+    // The menu's F5 works while the gallery is the active window.
+    SetActiveWindow(form.Handle());
+    MSG f5{form.Handle(), WM_KEYDOWN, VK_F5, 0};
+    bool handled = false;
+    Application().OnMessage(f5, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(form.StatusBar()->Panels()[2]->Text(), L"内置皮肤不用重新载入");
 }
 
 TEST(GalleryFormTest, ThePlatformDialogIsADialogBoxOfPlatformControls) {
