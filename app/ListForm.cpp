@@ -2,9 +2,9 @@
 
 #include "Application.h"
 #include "Edit.h"
+#include "ExeFolder.h"
 #include "FlatPanel.h"
 #include "Forms.h"
-#include "Startup.h"
 #include "Text.h"
 #include "UserRiddleFile.h"
 #include "VelaButton.h"
@@ -19,7 +19,7 @@ constexpr wchar_t kHintText[] = L"按格式输入即可，输入内容自动保�
 
 } // namespace
 
-TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt") {
+TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeFolder() + L"dm.txt") {
     SetName("Form5");
     SetCaption(L"灯谜批量添加");
     BorderStyle = TFormBorderStyle::bsSingle;

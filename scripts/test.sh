@@ -11,7 +11,7 @@ source "$(dirname "$0")/common.sh"
 
 set -e
 yq_bootstrap
-yq_build host mingw
+YQ_WERROR=${YQ_WERROR:-ON} yq_build host mingw
 set +e
 
 passed=0
@@ -19,6 +19,19 @@ failed=0
 skipped=0
 add() { passed=$((passed + $1)); failed=$((failed + $2)); skipped=$((skipped + $3)); }
 counts() { python3 "$ROOT/scripts/test_counts.py" "$@"; }
+
+# The sources keep the checked-in clang-format style: each file that
+# deviates is one failure.
+echo "== formatting =="
+deviating=$(cd "$ROOT" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run 2>&1 |
+  sed -nE 's/^([^:]+):[0-9]+:[0-9]+: warning: code should be clang-formatted.*/\1/p' | sort -u)
+if [ -n "$deviating" ]; then
+  echo "not clang-formatted:"; echo "$deviating" | sed 's/^/  /'
+  add 0 "$(echo "$deviating" | wc -l)" 0
+else
+  echo "every source file is clang-formatted"
+  add 1 0 0
+fi
 
 echo "== host tests =="
 junit=$ROOT/build/host/ctest-junit.xml
@@ -49,7 +62,7 @@ echo "== end-to-end tests (Wine + Xvfb) =="
 report=$ROOT/build/e2e-report.json
 rm -f "$report"
 out=$(cd "$ROOT/tests/e2e" && python3 run.py "$report" 2>&1)
-echo "$out" | grep -E '^(Ran|OK|FAILED|FAIL:|ERROR:)' || true
+echo "$out" | grep -E '^(Ran|OK|FAILED|FAIL:|ERROR:|window ")' || true
 read -r p f s < <(counts e2e "$report")
 echo "end-to-end: $p passed, $f failed, $s skipped"
 add "$p" "$f" "$s"
