@@ -83,8 +83,8 @@ void TForm1::BuildBanners() {
         return panel;
     };
     TopBanner = banner("suiImagePanel1", TAlign::alTop, 0, 105, art::kQuizBannerTop, L"云 樵 雅 集", 56);
-    BottomBanner =
-        banner("suiImagePanel2", TAlign::alBottom, 523, 38, art::kQuizBannerBottom, art::kQuizFooterCaption, 16);
+    BottomBanner = banner("suiImagePanel2", TAlign::alBottom, 523, 38, art::kQuizBannerBottom,
+                          art::kQuizFooterCaption, 16);
 
     Label3 = new TLabel(this);
     Label3->SetName("Label3");
@@ -165,18 +165,23 @@ void TForm1::BuildButtons() {
         button->OnClick = [this, command](TComponent*) { (this->*command)(); };
         return button;
     };
-    BrowseButton = glyphButton("VelaButton1", {L"浏览", 11, 8, 41, 41, art::kGlyphQuizBrowse}, &TForm1::Browse);
+    BrowseButton =
+        glyphButton("VelaButton1", {L"浏览", 11, 8, 41, 41, art::kGlyphQuizBrowse}, &TForm1::Browse);
     BrowseButton->SetHotTrackColor(clRed);
-    EditButton = glyphButton("VelaButton2", {L"修改", 59, 8, 41, 41, art::kGlyphQuizEdit}, &TForm1::EditRiddle);
-    ReadButton = glyphButton("VelaButton3", {L"朗读", 100, 8, 41, 41, art::kGlyphQuizRead}, &TForm1::ReadAloud);
-    AddButton = glyphButton("VelaButton4", {L"添加", 140, 8, 41, 41, art::kGlyphQuizAdd}, &TForm1::ShowListWindow);
-    MusicButton = glyphButton("VelaButton5", {L"音乐", 181, 8, 41, 41, art::kGlyphQuizMusic}, &TForm1::MusicToggle);
-    AnswerButton =
-        glyphButton("VelaButton6", {L"显示答案", 232, 350, 57, 49, art::kGlyphQuizAnswer}, &TForm1::ShowAnswer);
+    EditButton =
+        glyphButton("VelaButton2", {L"修改", 59, 8, 41, 41, art::kGlyphQuizEdit}, &TForm1::EditRiddle);
+    ReadButton =
+        glyphButton("VelaButton3", {L"朗读", 100, 8, 41, 41, art::kGlyphQuizRead}, &TForm1::ReadAloud);
+    AddButton =
+        glyphButton("VelaButton4", {L"添加", 140, 8, 41, 41, art::kGlyphQuizAdd}, &TForm1::ShowListWindow);
+    MusicButton =
+        glyphButton("VelaButton5", {L"音乐", 181, 8, 41, 41, art::kGlyphQuizMusic}, &TForm1::MusicToggle);
+    AnswerButton = glyphButton("VelaButton6", {L"显示答案", 232, 350, 57, 49, art::kGlyphQuizAnswer},
+                               &TForm1::ShowAnswer);
     SequentialButton = glyphButton("VelaButton7", {L"顺序出谜", 323, 350, 57, 49, art::kGlyphQuizSequential},
                                    &TForm1::SequentialRiddle);
-    RandomButton =
-        glyphButton("VelaButton8", {L"随机出谜", 404, 350, 57, 49, art::kGlyphQuizRandom}, &TForm1::RandomRiddle);
+    RandomButton = glyphButton("VelaButton8", {L"随机出谜", 404, 350, 57, 49, art::kGlyphQuizRandom},
+                               &TForm1::RandomRiddle);
     UserBankButton = glyphButton("VelaButton9", {L"用户谜库", 496, 350, 57, 49, art::kGlyphQuizUserBank},
                                  &TForm1::UserRiddleBank);
     SetLook(*UserBankButton, L"宋体", 13, clBlue);
@@ -199,13 +204,16 @@ void TForm1::BuildButtons() {
 
 void TForm1::BuildSkin() {
     SkinData1 = new TSkinData(this);
+    // Its settings arrive as stored ones: Loaded hands it to the skin
+    // manager once they are all in.
+    SkinData1->BeginLoading();
     SkinData1->SetName("SkinData1");
     SkinData1->SetDisableTag(99);
-    SkinData1->SetSkinControls(SetOf(xcMainMenu) | SetOf(xcPopupMenu) | SetOf(xcToolbar) | SetOf(xcControlbar) |
-                               SetOf(xcCombo) | SetOf(xcCheckBox) | SetOf(xcRadioButton) | SetOf(xcProgress) |
-                               SetOf(xcScrollbar) | SetOf(xcEdit) | SetOf(xcButton) | SetOf(xcBitBtn) |
-                               SetOf(xcSpeedButton) | SetOf(xcPanel) | SetOf(xcGroupBox) | SetOf(xcStatusBar) |
-                               SetOf(xcTab) | SetOf(xcSystemMenu));
+    SkinData1->SetSkinControls(SetOf(xcMainMenu) | SetOf(xcPopupMenu) | SetOf(xcToolbar) |
+                               SetOf(xcControlbar) | SetOf(xcCombo) | SetOf(xcCheckBox) |
+                               SetOf(xcRadioButton) | SetOf(xcProgress) | SetOf(xcScrollbar) | SetOf(xcEdit) |
+                               SetOf(xcButton) | SetOf(xcBitBtn) | SetOf(xcSpeedButton) | SetOf(xcPanel) |
+                               SetOf(xcGroupBox) | SetOf(xcStatusBar) | SetOf(xcTab) | SetOf(xcSystemMenu));
     SkinData1->SetOptions(0);
     SkinData1->SetSkinFormtype(sfMainform);
     SkinData1->SetMenuUpdate(true);
@@ -218,6 +226,7 @@ void TForm1::BuildSkin() {
     } catch (const std::exception&) {
     }
     SkinData1->SetActive(true);
+    SkinData1->EndLoading();
 }
 
 void TForm1::DoCreate() {
