@@ -1,0 +1,90 @@
+"""The skinned frames of the program's windows with real input: border
+sizes, the transparent corners, the hot caption button, the caption's double
+click, and the close button of the quiz window."""
+import re
+import subprocess
+import time
+import unittest
+
+from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, Session, install_fixture, wait_until
+
+BORDER_LEFT, BORDER_TOP = 7, 27
+CLOSE_X, BUTTON_Y = 36, 4  # the close button: Align right, 36 from the right edge
+MAGENTA = (255, 0, 255)
+
+
+def pixels(shot, x, y, w, h):
+    """Rows of (r, g, b) of a rectangle of a screenshot."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
+    width, height, data = int(header[1]), int(header[2]), raw[header.end():]
+    return [[tuple(data[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+            for row in range(height)]
+
+
+class SkinFrameTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.s = s = Session(prepare=install_fixture).__enter__()
+        try:
+            if not s.wait_window(MAIN_CAPTION):
+                raise AssertionError("the browser window did not appear")
+            time.sleep(1.5)
+        except BaseException:
+            s.__exit__(None, None, None)
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.__exit__(None, None, None)
+
+    def geometry(self, caption):
+        return self.s.window_geometry(self.s.find_window(caption))
+
+    def test_browser_wears_the_skin_borders_and_cut_corners(self):
+        g = self.geometry(MAIN_CAPTION)
+        ox, oy, w, h = self.s.origin(MAIN_CAPTION)
+        self.assertEqual((ox - g["X"], oy - g["Y"]), (BORDER_LEFT, BORDER_TOP))
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]), (w + 14, h + 34))
+        shot = self.s.screenshot("skin-browser")
+        corner = pixels(shot, g["X"], g["Y"], 1, 1)[0][0]
+        behind = pixels(shot, max(0, g["X"] - 2), max(0, g["Y"] - 2), 1, 1)[0][0]
+        self.assertNotEqual(corner, MAGENTA)
+        self.assertEqual(corner, behind, "the rounded corner shows what lies behind")
+
+    def test_hovering_the_close_button_shows_its_hot_frame_and_leaving_restores_it(self):
+        g = self.geometry(MAIN_CAPTION)
+        box = (g["X"] + g["WIDTH"] - CLOSE_X, g["Y"] + BUTTON_Y, 16, 16)
+        self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
+        time.sleep(0.6)
+        normal = pixels(self.s.screenshot("skin-close-normal"), *box)
+        self.s.xdotool("mousemove", box[0] + 6, box[1] + 6, "sleep", 0.1, "mousemove", box[0] + 8, box[1] + 8)
+        time.sleep(0.4)
+        hot = pixels(self.s.screenshot("skin-close-hot"), *box)
+        self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
+        time.sleep(0.8)
+        left = pixels(self.s.screenshot("skin-close-left"), *box)
+        self.assertNotEqual(hot, normal)
+        self.assertEqual(left, normal)
+
+    def test_double_click_on_the_browser_caption_does_not_maximise_it(self):
+        before = self.geometry(MAIN_CAPTION)
+        self.s.xdotool("mousemove", before["X"] + 200, before["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
+        time.sleep(1.0)
+        self.assertEqual(self.geometry(MAIN_CAPTION), before)
+
+    def test_the_quiz_close_button_hides_the_quiz_window(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
+        time.sleep(1.0)
+        g = self.geometry(QUIZ_CAPTION)
+        ox, oy, w, h = self.s.origin(QUIZ_CAPTION)
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]), (w + 14, h + 34))
+        self.s.click(g["X"] + g["WIDTH"] - CLOSE_X + 8, g["Y"] + BUTTON_Y + 8)
+        self.assertTrue(wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10))
+        self.assertTrue(self.s.find_window(MAIN_CAPTION), "the program goes on")
+
+
+if __name__ == "__main__":
+    unittest.main()
