@@ -6,10 +6,10 @@ import subprocess
 import time
 import unittest
 
-from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, Session, install_fixture, wait_until
+from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, TITLE, Session, install_fixture, wait_until
 
 BORDER_LEFT, BORDER_TOP = 7, 27
-CLOSE_X, BUTTON_Y = 36, 4  # the close button: Align right, 36 from the right edge
+CLOSE_X, MAXIMIZE_X, BUTTON_Y = 36, 64, 4  # caption buttons: Align right, this far from the right edge
 MAGENTA = (255, 0, 255)
 
 
@@ -73,6 +73,59 @@ class SkinFrameTest(unittest.TestCase):
         self.s.xdotool("mousemove", before["X"] + 200, before["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
         time.sleep(1.0)
         self.assertEqual(self.geometry(MAIN_CAPTION), before)
+
+    def framed(self, caption):
+        """The window wears the skin's frame around its client area."""
+        def probe():
+            g = self.geometry(caption)
+            ox, oy, w, h = self.s.origin(caption)
+            return (ox - g["X"], oy - g["Y"], g["WIDTH"] - w, g["HEIGHT"] - h) == (BORDER_LEFT, BORDER_TOP, 14, 34)
+        return wait_until(probe, timeout=5)
+
+    def test_input_box_and_message_box_wear_the_frame_and_answer_their_keys(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
+        self.assertTrue(self.s.choose_from_popup(0, 2), "the search menu did not pop up")
+        self.assertTrue(self.s.wait_window("谜面搜索"), "the input box did not appear")
+        self.assertTrue(self.framed("谜面搜索"))
+        self.s.screenshot("skin-input-box")
+        self.s.type_text("abc")
+        self.s.key("Return")
+        self.assertEqual(self.s.message_box(), "请输入搜索关键字")
+        self.assertTrue(self.framed(TITLE))
+        self.s.screenshot("skin-message-box")
+        self.assertTrue(self.s.answer_box())
+
+    def test_quiz_maximises_and_restores_by_button_and_by_double_click_and_stays_put_when_maximised(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
+        time.sleep(1.0)
+        normal = self.geometry(QUIZ_CAPTION)
+        screen_w = int(self.s.xdotool("getdisplaygeometry").split()[0])
+
+        def toggle_by_button():
+            g = self.geometry(QUIZ_CAPTION)
+            self.s.click(g["X"] + g["WIDTH"] - MAXIMIZE_X + 8, g["Y"] + BUTTON_Y + 8)
+
+        def toggle_by_double_click():
+            g = self.geometry(QUIZ_CAPTION)
+            self.s.xdotool("mousemove", g["X"] + 300, g["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
+
+        for toggle in (toggle_by_button, toggle_by_double_click):
+            with self.subTest(toggle.__name__):
+                toggle()
+                self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION)["WIDTH"] >= screen_w, timeout=5),
+                                "maximised")
+                zoomed = self.geometry(QUIZ_CAPTION)
+                self.s.screenshot("skin-quiz-maximised")
+                # Dragging the caption of a maximised window moves nothing.
+                self.s.xdotool("mousemove", zoomed["X"] + 300, zoomed["Y"] + 14, "mousedown", 1,
+                               "mousemove", zoomed["X"] + 360, zoomed["Y"] + 80, "sleep", 0.2, "mouseup", 1)
+                time.sleep(0.5)
+                self.assertEqual(self.geometry(QUIZ_CAPTION), zoomed)
+                toggle()
+                self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5), "restored")
+        self.s.close_window(QUIZ_CAPTION, (700, 250))
+        wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10)
 
     def test_the_quiz_close_button_hides_the_quiz_window(self):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
