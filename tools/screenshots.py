@@ -3,8 +3,10 @@
 
 Starts the built program (build/mingw/dist, or $YQ_DIST) on a private Xvfb
 through the end-to-end harness, opens each window with the browser's own
-buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png
-(default docs/screenshots).  Needs the mingw build and wininspect.
+buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png,
+then the search's input box and the message box of an empty keyword as
+OUTDIR/{inputbox,messagebox}.png (default docs/screenshots).  Needs the
+mingw build and wininspect.
 """
 import os
 import subprocess
@@ -15,7 +17,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
 from harness import (BROWSER_BUTTONS, EDIT_CAPTION, LIST_CAPTION, MAIN_CAPTION,  # noqa: E402
-                     QUIZ_BUTTONS, QUIZ_CAPTION, Session)
+                     QUIZ_BUTTONS, QUIZ_CAPTION, TITLE, Session)
 
 
 def save_window(session, caption, path):
@@ -45,6 +47,15 @@ def main():
         time.sleep(0.5)
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["添加"])
         save_window(s, LIST_CAPTION, os.path.join(out, "list.png"))
+        s.press(MAIN_CAPTION, (400, 40))
+        time.sleep(0.5)
+        s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
+        s.choose_from_popup(0, 2)
+        save_window(s, "谜面搜索", os.path.join(out, "inputbox.png"))
+        s.type_text("abc")
+        s.key("Return")
+        save_window(s, TITLE, os.path.join(out, "messagebox.png"))
+        s.key("Return")
 
 
 if __name__ == "__main__":

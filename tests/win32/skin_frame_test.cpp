@@ -342,6 +342,11 @@ TEST_F(SkinFrame, MessageBoxClassGetsTheDialogFrameAndItsOwnBackground) {
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->IsDialogClass);
     EXPECT_EQ(form->FrameKind, TFrameKind::DialogFrame);
+    form->IsActive = true;
+    form->PaintFrame();
+    for (const auto& b : form->SysButtons)
+        EXPECT_EQ(b->Visible, b->SkinButton.Action == CaptionAction::Close)
+            << b->SkinButton.Name << ": no icon on a dialog";
     HDC dc = GetDC(box);
     const LRESULT brush = SendMessageW(box, WM_CTLCOLORSTATIC, WPARAM(dc), 0);
     ReleaseDC(box, dc);
