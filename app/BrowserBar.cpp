@@ -1,8 +1,8 @@
 #include "BrowserBar.h"
 
-#include "WindowLook.h"
 #include "OutBarGroup.h"
 #include "OutBarVertListView.h"
+#include "WindowLook.h"
 
 namespace yq {
 

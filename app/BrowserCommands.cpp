@@ -4,11 +4,11 @@
 
 #include "DBGrid.h"
 #include "Dialogs.h"
+#include "ExeFolder.h"
 #include "Forms.h"
 #include "Gbk.h"
 #include "Menus.h"
 #include "RiddleQuery.h"
-#include "Startup.h"
 #include "Text.h"
 #include "Tokens.h"
 #include "VertListView.h"
@@ -60,7 +60,7 @@ void TForm4::Search(const std::wstring& field) {
 
 void TForm4::StartKnowledgeProgram() {
     // Whether it started is not checked: a missing program shows nothing.
-    std::wstring path = ExeDir() + L"yqzs.exe";
+    std::wstring path = ExeFolder() + L"yqzs.exe";
     ShellExecuteW(Handle(), nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -3,18 +3,18 @@
 #include "Application.h"
 #include "ArtNames.h"
 #include "BrowserBar.h"
-#include "WindowLook.h"
 #include "CategoryFile.h"
 #include "DBCtrls.h"
 #include "DBGrid.h"
+#include "ExeFolder.h"
 #include "ExtCtrls.h"
 #include "FlatPanel.h"
 #include "Forms.h"
 #include "Menus.h"
 #include "OutBarVertListView.h"
-#include "Startup.h"
 #include "Text.h"
 #include "VelaButton.h"
+#include "WindowLook.h"
 
 namespace yq {
 
@@ -176,7 +176,7 @@ void TForm4::BindStore(TDataSource* source) {
 }
 
 void TForm4::DoCreate() {
-    FillCategories(ExeDir() + L"sk2.skn");
+    FillCategories(ExeFolder() + L"sk2.skn");
     TForm::DoCreate();
 }
 

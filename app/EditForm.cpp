@@ -1,8 +1,8 @@
 #include "EditForm.h"
 
-#include "Dialogs.h"
 #include "ArtNames.h"
 #include "DBCtrls.h"
+#include "Dialogs.h"
 #include "FlatPanel.h"
 #include "Forms.h"
 #include "Label.h"
@@ -46,6 +46,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
     RiddleBox->SetTabOrder(1);
     TargetBox->SetTabOrder(2);
     ConfirmButton->SetTabOrder(3);
+    OnClose = [this](TComponent*, TCloseAction&) { ResetBoxes(); };
     Form3 = this;
 }
 
@@ -64,6 +65,7 @@ TDBEdit* TForm3::AddBox(const wchar_t* field, int top) {
     box->SetBounds(kBoxLeft, top, kBoxWidth, kBoxHeight);
     look::SetFontLook(box->Font(), L"宋体", 16, clBlack);
     box->SetDataField(field);
+    box->SetBuffered(true);
     if (Form1) box->SetDataSource(Form1->ds1);
     return box;
 }
@@ -83,16 +85,31 @@ void TForm3::ConfirmEdit() {
     if (RiddleBox->Text().empty() || TargetBox->Text().empty()) return;
     TRiddleQuery& store = *Form1->adoquery1;
     std::wstring question = L"当前灯谜〖" + Widen(store.FieldByName("谜面").AsString()) + L"〗确认修改？";
-    if (MessageDlg(question, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes) return;
-    // Each assignment refreshes the bound boxes: take their texts first.
+    if (MessageDlg(question, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes) {
+        ResetBoxes();
+        return;
+    }
     std::string riddle = Narrow(RiddleBox->Text());
     std::string target = Narrow(TargetBox->Text());
     std::string answer = Narrow(AnswerBox->Text());
-    store.Edit();
-    store.FieldByName("谜面").SetAsString(riddle);
-    store.FieldByName("谜目").SetAsString(target);
-    store.FieldByName("谜底").SetAsString(answer);
-    store.Post();
+    try {
+        store.Edit();
+        store.FieldByName("谜面").SetAsString(riddle);
+        store.FieldByName("谜目").SetAsString(target);
+        store.FieldByName("谜底").SetAsString(answer);
+        store.Post();
+    } catch (...) {
+        // The boxes keep the typed texts for another try; the store holds
+        // nothing unconfirmed that a later move could write or fail on.
+        store.Cancel();
+        throw;
+    }
+    ResetBoxes();
+}
+
+void TForm3::ResetBoxes() {
+    for (TDBEdit* box : {RiddleBox, TargetBox, AnswerBox})
+        box->Reset();
 }
 
 } // namespace yq

@@ -2,9 +2,9 @@
 
 #include "Application.h"
 #include "Edit.h"
+#include "ExeFolder.h"
 #include "FlatPanel.h"
 #include "Forms.h"
-#include "Startup.h"
 #include "Text.h"
 #include "UserRiddleFile.h"
 #include "VelaButton.h"
@@ -19,7 +19,7 @@ constexpr wchar_t kHintText[] = L"按格式输入即可，输入内容自动保�
 
 } // namespace
 
-TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt") {
+TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeFolder() + L"dm.txt") {
     SetName("Form5");
     SetCaption(L"灯谜批量添加");
     BorderStyle = TFormBorderStyle::bsSingle;
@@ -40,7 +40,6 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     look::SetFontLook(Memo1->Font(), L"楷体", 19, clBlack);
     Memo1->SetWordWrap(true);
     Memo1->SetScrollBars(TScrollStyle::ssNone);
-    Memo1->SetText(L"sui1");
 
     HintStrip = new TVelaButton(this);
     HintStrip->SetParent(this);
@@ -58,6 +57,9 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), DataFile(ExeDir() + L"dm.txt")
     Form5 = this;
 }
 
+// A missing or unreadable dm.txt leaves the list empty (the error is shown
+// by start-up): nothing that is not the user's gets into the list, and so
+// into dm.txt at the next close.
 void TForm5::DoCreate() {
     TForm::DoCreate();
     Memo1->SetText(Widen(LoadUserRiddleFile(DataFile)));

@@ -95,6 +95,9 @@ void TForm1::BuildBanners() {
     Label3->SetAlignment(TAlignment::taCenter);
     Label3->SetTransparent(true);
     SetLook(*Label3, L"隶书", 21, clWhite);
+    // The 21-pixel strip holds the whole line, not only the glyphs' body.
+    Label3->SetLayout(TTextLayout::tlCenter);
+    Label3->SetShrinkToFit(true);
     Label3->SetCaption(L"1");
 
     CentrePanel = new TFlatPanel(this);
@@ -132,10 +135,12 @@ void TForm1::BuildRiddleLabels() {
     TargetLabel = bound(L"谜目");
     place(TargetLabel, "DBText1", TAlign::alTop, kTargetHeight);
     SetLook(*TargetLabel, L"宋体", 29, Rgb(0x0080FF));
+    TargetLabel->SetShrinkToFit(true);
     RiddleLabel = bound(L"谜面");
     place(RiddleLabel, "DBText2", TAlign::alClient, kRiddleHeight);
     SetLook(*RiddleLabel, L"幼圆", 53, Rgb(0x005EBB));
     RiddleLabel->Font().SetStyle(fsBold);
+    RiddleLabel->SetShrinkToFit(true);
     RiddleLabel->SetCursor(crHandPoint);
     AnswerLabel = bound(L"谜底");
     place(AnswerLabel, "DBText3", TAlign::alBottom, kAnswerHeight);

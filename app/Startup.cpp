@@ -1,24 +1,13 @@
 #include "Startup.h"
 
 #include "Application.h"
+#include "ExeFolder.h"
 #include "Forms.h"
+#include "OutBarCursors.h"
 
 #include <windows.h>
 
 namespace yq {
-
-std::wstring ExeDir() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
 bool FileExists(const std::wstring& path) {
     DWORD attrs = GetFileAttributesW(path.c_str());
@@ -28,8 +17,14 @@ bool FileExists(const std::wstring& path) {
 int RunProgram() {
     TApplication& app = Application();
     app.Title = kAppTitle;
-    if (!FileExists(ExeDir() + L"sk5.skn")) {
+    if (!FileExists(ExeFolder() + L"sk5.skn")) {
         app.ShowMessageBox(kInstallError, app.Title, MB_OK);
+        return 0;
+    }
+    try {
+        RegisterOutBarCursors();
+    } catch (...) {
+        app.HandleException(std::current_exception());
         return 0;
     }
     app.CreateForm<TForm4>();

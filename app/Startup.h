@@ -8,8 +8,6 @@ namespace yq {
 constexpr const wchar_t* kAppTitle = L"云樵";
 constexpr const wchar_t* kInstallError = L"程序安装错误，请重新安装软件！";
 
-// Folder of the running executable, with a trailing backslash.
-std::wstring ExeDir();
 bool FileExists(const std::wstring& path);
 
 // Returns the process exit code.

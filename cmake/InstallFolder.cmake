@@ -35,3 +35,11 @@ add_custom_target(dist ALL DEPENDS
   "${YQ_DIST}/yunqiao.exe" "${YQ_DIST}/yqzs.exe" "${YQ_DIST}/sk5.skn"
   "${YQ_DIST}/sk2.skn" "${YQ_DIST}/dm.txt" "${YQ_DIST}/music.mid"
   "${YQ_DIST}/yqspeak.sh")
+
+# The release package (`cmake --build --preset mingw --target package`):
+# the installation folder as it is, zipped by CPack (top-level CMakeLists).
+install(DIRECTORY "${YQ_DIST}/" DESTINATION ".")
+# Without the debugging information the build keeps for its own use.
+install(CODE "foreach(exe IN ITEMS yunqiao.exe yqzs.exe)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${exe}\")
+endforeach()")

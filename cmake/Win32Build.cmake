@@ -36,5 +36,12 @@ function(yq_win32_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "WINEPREFIX=${YQ_WINE_NULL_PREFIX};WINEDEBUG=-all;DISPLAY="
     TIMEOUT 600 LABELS win32)
+  # Once more in a Chinese locale (Wine's ANSI code page then is 936): the
+  # program must behave the same whatever the locale.  Its report goes to a
+  # folder of its own so that it does not replace the first one's.
+  add_test(NAME ${name}_zh_CN COMMAND ${name})
+  set_tests_properties(${name}_zh_CN PROPERTIES
+    ENVIRONMENT "WINEPREFIX=${YQ_WINE_NULL_PREFIX};WINEDEBUG=-all;DISPLAY=;LC_ALL=zh_CN.UTF-8;LANG=zh_CN.UTF-8;GTEST_OUTPUT=xml:Z:${CMAKE_BINARY_DIR}/gtest-results/zh_CN/"
+    TIMEOUT 600 LABELS win32)
 endfunction()
 enable_language(RC)

@@ -21,6 +21,7 @@
 // exception leaves the window procedure: it goes to Application().
 #include "Canvas.h"
 #include "Component.h"
+#include "DragDrop.h"
 #include "MessageHook.h"
 #include "Messages.h"
 
@@ -177,6 +178,19 @@ public:
     TNotifyEvent OnResize;
     TContextPopupEvent OnContextPopup;
 
+    // Drag and drop (DragDrop.h).  DragCursor: the pointer a drag from this
+    // control shows over a target that accepts.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TEndDragEvent OnEndDrag;
+    // A drag from `source` passes over the control at a client point:
+    // accepted only through OnDragOver, whose handler decides.
+    virtual void DragOver(TComponent* source, int x, int y, TDragState state, bool& accept);
+    // The drop: raises OnDragDrop.
+    virtual void DragDrop(TComponent* source, int x, int y);
+
     TWndMethod WindowProc;
     LRESULT Perform(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
     TMessageHookChain& MessageHooks() { return hooks_; }
@@ -204,6 +218,9 @@ protected:
     virtual void Resize();
     // A context menu request (right click, menu key); raises OnContextPopup.
     virtual void DoContextPopup(POINT mousePos, bool& handled);
+    // A drag from this control ended over `target` (none: refused or
+    // cancelled); raises OnEndDrag.
+    virtual void DoEndDrag(TComponent* target, int x, int y);
 
     // Notifications; each default is cheap and most repaint.
     virtual void CMMouseEnter(TMessage& message);
@@ -238,6 +255,7 @@ protected:
     TFont font_;
     bool parentFont_ = true;
     TCursor cursor_ = crDefault;
+    TCursor dragCursor_ = crDrag;
     std::wstring hint_;
     bool showHint_ = false;
     int helpContext_ = 0;

@@ -33,9 +33,11 @@ void TDBText::DataChange() {
 YQ_PUBLISHED(TDBEdit, TCustomEdit) {
     r.WStr("DataField", &TDBEdit::DataField, &TDBEdit::SetDataField);
     r.Object("DataSource", &TDBEdit::DataSource);
+    r.Bool("Buffered", &TDBEdit::Buffered, &TDBEdit::SetBuffered);
 }
 
 TDBEdit::TDBEdit(TComponent* owner) : TCustomEdit(owner) {
+    link_.OnDataEvent = [this](TDataEvent event) { event_ = event; };
     link_.OnDataChange = [this] { DataChange(); };
 }
 
@@ -47,17 +49,27 @@ void TDBEdit::SetDataField(const std::wstring& field) {
     link_.SetFieldName(Narrow(field));
 }
 
+// A buffered box keeps typed text while the current record's fields or
+// state change under it (its owner writing them, or a refused write being
+// dropped); another record or result always shows its stored text.
 void TDBEdit::DataChange() {
+    bool otherRecord = event_ == TDataEvent::deRecordChange || event_ == TDataEvent::deDataSetChange;
+    event_ = TDataEvent::deDataSetChange;
+    if (buffered_ && !otherRecord && Modified()) return;
+    Reset();
+}
+
+void TDBEdit::Reset() {
     SetTextQuietly(Widen(link_.FieldText()));
     SetModified(false);
 }
 
 bool TDBEdit::CanChange() {
-    return link_.Edit();
+    return buffered_ ? link_.HasRecord() : link_.Edit();
 }
 
 void TDBEdit::Change() {
-    if (!SettingText()) link_.SetFieldText(Narrow(Text()));
+    if (!buffered_ && !SettingText()) link_.SetFieldText(Narrow(Text()));
     TCustomEdit::Change();
 }
 

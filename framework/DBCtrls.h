@@ -7,6 +7,11 @@
 // TDBEdit puts the data set into edit state; what is typed goes straight
 // into the current record.  Without a record to edit, typing changes
 // nothing.
+//
+// A Buffered TDBEdit never edits the record: what is typed stays in the
+// box (Modified) until the box is Reset or another record (or result)
+// becomes current, which both show the stored field again.  Whoever owns
+// the box writes its text when the user confirms it.
 #include "DataSource.h"
 #include "Edit.h"
 #include "Label.h"
@@ -37,6 +42,10 @@ public:
     void SetDataSource(TDataSource* source) { link_.SetDataSource(source); }
     std::wstring DataField() const;
     void SetDataField(const std::wstring& field);
+    bool Buffered() const { return buffered_; }
+    void SetBuffered(bool buffered) { buffered_ = buffered; }
+    // Shows the stored field again, dropping what was typed.
+    void Reset();
 
 protected:
     bool CanChange() override;
@@ -45,6 +54,8 @@ protected:
 private:
     void DataChange();
     TFieldDataLink link_;
+    bool buffered_ = false;
+    TDataEvent event_ = TDataEvent::deDataSetChange;
 };
 
 } // namespace yq

@@ -52,6 +52,7 @@ YQ_PUBLISHED(TCustomEdit, TWinControl) {
     r.Int("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength);
     r.Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly);
     r.Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, {"bsNone", "bsSingle"});
+    r.Int("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar);
 }
 
 YQ_CLASS_INFO(TEdit, TCustomEdit)
@@ -67,6 +68,7 @@ void TCustomEdit::CreateParamsFor(CreateParams& params) {
     params.superclass = L"EDIT";
     params.style |= ES_AUTOHSCROLL | WS_TABSTOP;
     if (readOnly_) params.style |= ES_READONLY;
+    if (passwordChar_) params.style |= ES_PASSWORD;
     if (borderStyle_ == TBorderStyle::bsSingle) params.exStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -77,6 +79,7 @@ void TCustomEdit::HandleCreated() {
     // lifts it, which a multi-line edit needs: its default stops typing near
     // 32 K characters.
     SendMessageW(Handle(), EM_LIMITTEXT, WPARAM(maxLength_), 0);
+    if (passwordChar_) SendMessageW(Handle(), EM_SETPASSWORDCHAR, WPARAM(passwordChar_), 0);
     lastText_ = Text();
 }
 
@@ -99,6 +102,15 @@ void TCustomEdit::SetBorderStyle(TBorderStyle style) {
     ex = style == TBorderStyle::bsSingle ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE));
     SetWindowLongPtrW(h, GWL_EXSTYLE, ex);
     SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+}
+
+void TCustomEdit::SetPasswordChar(int ch) {
+    if (ch == passwordChar_) return;
+    passwordChar_ = ch;
+    if (!HandleAllocated()) return;
+    // The password style is the platform's to switch; the character shows it.
+    SendMessageW(Handle(), EM_SETPASSWORDCHAR, WPARAM(ch), 0);
+    Invalidate();
 }
 
 int TCustomEdit::SelStart() {

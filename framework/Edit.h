@@ -21,6 +21,9 @@ public:
     void SetReadOnly(bool readOnly);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle style);
+    // Shown for every character instead of the text (0: the text itself).
+    int PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(int ch);
     // The user changed the text since the last SetText.
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
@@ -57,6 +60,7 @@ private:
     bool readOnly_ = false;
     bool modified_ = false;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+    int passwordChar_ = 0;
     int settingText_ = 0;
     int quiet_ = 0; // changes made while taking back a refused one
     std::wstring lastText_;

@@ -22,10 +22,21 @@ bool TClassInfo::InheritsFrom(std::string_view name) const {
     return false;
 }
 
+namespace {
+// Property names are looked up without regard to letter case, as the
+// platform's run-time type information does ("simpletext" finds SimpleText).
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+} // namespace
+
 const TPropInfo* TClassInfo::FindProp(std::string_view name) const {
     for (const TClassInfo* c = this; c; c = c->parent_)
         for (const TPropInfo& p : c->props_)
-            if (p.Name == name) return &p;
+            if (SameName(p.Name, name)) return &p;
     return nullptr;
 }
 

@@ -52,7 +52,8 @@ public:
     const TClassInfo* Parent() const { return parent_; }
     // The class or one of its bases is called `name` (exact spelling).
     bool InheritsFrom(std::string_view name) const;
-    // This class's property or the nearest base's one; nullptr when none.
+    // This class's property or the nearest base's one, the name compared
+    // without regard to letter case; nullptr when none.
     const TPropInfo* FindProp(std::string_view name) const;
     const std::vector<TPropInfo>& OwnProps() const { return props_; }
     void Add(TPropInfo info) { props_.push_back(std::move(info)); }

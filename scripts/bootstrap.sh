@@ -16,7 +16,7 @@ PACKAGES=(
   fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai fonts-lxgw-wenkai
   cmake ninja-build g++ clang libclang-rt-14-dev nasm tcl dpkg-dev
   sqlite3 libsqlite3-dev libjpeg-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  espeak-ng python3 python3-pil
+  espeak-ng python3 python3-pil locales
 )
 
 log() { printf '[bootstrap] %s\n' "$*"; }
@@ -102,7 +102,17 @@ build_benchmark() {
   cd "$CACHE" && rm -rf "$w"
 }
 
+# The run command starts the program in a Chinese locale, so that Wine's own
+# texts (message box buttons, menus) read as on a Chinese Windows; the Win32
+# tests run in it too.
+make_chinese_locale() {
+  locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$' && return 0
+  log "generating the zh_CN.UTF-8 locale"
+  localedef -i zh_CN -c -f UTF-8 -A /usr/share/locale/locale.alias zh_CN.UTF-8
+}
+
 install_packages
+make_chinese_locale
 
 mkdir -p "$PREFIX"
 build_sqlite

@@ -26,6 +26,9 @@ if [ "$dir" != "$ROOT/build/mingw/dist" ]; then
   cp -a "$ROOT/build/mingw/dist/." "$dir/"
 fi
 export WINEPREFIX=$YQ_CACHE/wine-x11
+# Wine's own texts in Chinese, as on a Chinese Windows (the bootstrap makes
+# the locale); the program itself does not depend on it.
+export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
 cd "$dir"
 
 if [ -n "${DISPLAY:-}" ]; then

@@ -6,6 +6,7 @@ size and reduced at the end, which gives smooth edges with PIL's plain
 ImageDraw.  Coordinates given to the helpers are design units (floats).
 """
 import math
+import struct
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -203,3 +204,34 @@ def cloud(c, x, y, size, colour, line_colour=None, flip=False, alpha=255):
             layer.lines(points, rgba(line_colour, alpha), lw)
         layer.lines([(px(0.6 * r), y - 0.25 * r), (px(5.6 * r), y - 0.25 * r)], rgba(line_colour, alpha), lw)
     c.paste(layer)
+
+
+def monochrome_cursor(pattern, origin, hotspot):
+    """A 32 x 32 monochrome .cur from rows of "X" (black), "o" (white) and
+    "." (transparent) placed at `origin`; AND mask 1 = transparent, XOR 1 =
+    white."""
+    n = 32
+    xor = [[0] * n for _ in range(n)]
+    and_ = [[1] * n for _ in range(n)]
+    for y, row in enumerate(pattern):
+        for x, ch in enumerate(row):
+            if ch == ".":
+                continue
+            px, py = x + origin[0], y + origin[1]
+            and_[py][px] = 0
+            xor[py][px] = 1 if ch == "o" else 0
+
+    def rows(mask):  # bottom-up, 4 bytes a row
+        out = b""
+        for row in reversed(mask):
+            bits = 0
+            for v in row:
+                bits = bits << 1 | v
+            out += bits.to_bytes(4, "big")
+        return out
+
+    image = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 1, 0, 2 * n * 4, 0, 0, 2, 0)
+    image += bytes([0, 0, 0, 0, 255, 255, 255, 0]) + rows(xor) + rows(and_)
+    header = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", n, n, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    return header + entry + image

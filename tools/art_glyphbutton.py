@@ -19,7 +19,7 @@ import wave
 
 from PIL import Image
 
-from art_draw import BLUE, GOLD, GOLD_DARK, RED, RED_DARK, WHITE, Canvas, mix, rgba
+from art_draw import BLUE, GOLD, GOLD_DARK, RED, RED_DARK, WHITE, Canvas, mix, monochrome_cursor, rgba
 
 SIZE = 18
 SCALE = 8
@@ -209,32 +209,8 @@ HAND_HOTSPOT = (HAND_ORIGIN[0] + 5, HAND_ORIGIN[1])
 
 
 def hand_cursor():
-    """A 32 x 32 monochrome .cur: AND mask 1 = transparent, XOR 1 = white."""
-    n = 32
-    xor = [[0] * n for _ in range(n)]
-    and_ = [[1] * n for _ in range(n)]
-    for y, row in enumerate(HAND):
-        for x, ch in enumerate(row):
-            if ch == ".":
-                continue
-            px, py = x + HAND_ORIGIN[0], y + HAND_ORIGIN[1]
-            and_[py][px] = 0
-            xor[py][px] = 1 if ch == "o" else 0
-
-    def rows(mask):  # bottom-up, 4 bytes a row
-        out = b""
-        for row in reversed(mask):
-            bits = 0
-            for v in row:
-                bits = bits << 1 | v
-            out += bits.to_bytes(4, "big")
-        return out
-
-    image = struct.pack("<IiiHHIIiiII", 40, n, 2 * n, 1, 1, 0, 2 * n * 4, 0, 0, 2, 0)
-    image += bytes([0, 0, 0, 0, 255, 255, 255, 0]) + rows(xor) + rows(and_)
-    header = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", n, n, 2, 0, HAND_HOTSPOT[0], HAND_HOTSPOT[1], len(image), 6 + 16)
-    return header + entry + image
+    """A 32 x 32 monochrome .cur of the pointing hand."""
+    return monochrome_cursor(HAND, HAND_ORIGIN, HAND_HOTSPOT)
 
 
 def chime(rate=22050):

@@ -3,10 +3,13 @@
 
 Starts the built program (build/mingw/dist, or $YQ_DIST) on a private Xvfb
 through the end-to-end harness, opens each window with the browser's own
-buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png,
-then the search's input box and the message box of an empty keyword as
-OUTDIR/{inputbox,messagebox}.png (default docs/screenshots).  Needs the
-mingw build and wininspect.
+buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png
+(default docs/screenshots); then the quiz showing a long riddle of the user
+riddle list (quiz-long.png), the search's input box (inputbox.png) and
+message box (message.png);
+then skingallery.exe unskinned, each page opened by a click on its tab and
+saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone).  Needs
+the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -14,10 +17,19 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+os.environ.setdefault("YQ_E2E_LOCALE", "zh_CN.UTF-8")  # as the run command starts the program
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
-from harness import (BROWSER_BUTTONS, EDIT_CAPTION, LIST_CAPTION, MAIN_CAPTION,  # noqa: E402
-                     QUIZ_BUTTONS, QUIZ_CAPTION, TITLE, Session)
+from harness import (BROWSER_BUTTONS, EDIT_CAPTION, GALLERY_CAPTION, GALLERY_PAGES,  # noqa: E402
+                     LIST_CAPTION, MAIN_CAPTION, QUIZ_BUTTONS, QUIZ_CAPTION, TITLE, Session)
+
+# 《春夜喜雨》 whole: a user's riddle far longer than the label holds at its size.
+LONG_RIDDLE = "好雨知时节当春乃发生随风潜入夜润物细无声野径云俱黑江船火独明晓看红湿处花重锦官城"
+
+
+def long_user_riddle(folder):
+    with open(os.path.join(folder, "dm.txt"), "wb") as f:
+        f.write(f"{LONG_RIDDLE} 打一诗人 杜甫\r\n".encode("gbk"))
 
 
 def save_window(session, caption, path):
@@ -30,9 +42,26 @@ def save_window(session, caption, path):
     print(path)
 
 
+def gallery_pages(out):
+    with Session(exe="skingallery.exe", args=["--unskinned"]) as s:
+        if not s.wait_window(GALLERY_CAPTION):
+            raise SystemExit("the skin gallery did not appear")
+        for caption, slug in GALLERY_PAGES:
+            if not s.open_gallery_page(caption):
+                raise SystemExit(f"the gallery page {caption} did not open")
+            save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-{slug}.png"))
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "docs", "screenshots")
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    out = args[0] if args else os.path.join(ROOT, "docs", "screenshots")
     os.makedirs(out, exist_ok=True)
+    if "--gallery-only" not in sys.argv:
+        program_windows(out)
+    gallery_pages(out)
+
+
+def program_windows(out):
     with Session() as s:
         save_window(s, MAIN_CAPTION, os.path.join(out, "browser.png"))
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
@@ -47,15 +76,23 @@ def main():
         time.sleep(0.5)
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["添加"])
         save_window(s, LIST_CAPTION, os.path.join(out, "list.png"))
-        s.press(MAIN_CAPTION, (400, 40))
-        time.sleep(0.5)
+        s.key("alt+F4")
+        # The search with no Chinese keyword answers with a message box.
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
         s.choose_from_popup(0, 2)
         save_window(s, "谜面搜索", os.path.join(out, "inputbox.png"))
         s.type_text("abc")
         s.key("Return")
-        save_window(s, TITLE, os.path.join(out, "messagebox.png"))
-        s.key("Return")
+        save_window(s, TITLE, os.path.join(out, "message.png"))
+        s.answer_box()
+    with Session(prepare=long_user_riddle) as s:
+        if not s.wait_window(MAIN_CAPTION):
+            raise SystemExit("the browser window did not appear")
+        time.sleep(1.0)
+        s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        s.wait_window(QUIZ_CAPTION)
+        s.press(QUIZ_CAPTION, QUIZ_BUTTONS["用户谜库"])
+        save_window(s, QUIZ_CAPTION, os.path.join(out, "quiz-long.png"))
 
 
 if __name__ == "__main__":

@@ -36,12 +36,26 @@ bool TKnowledgeWindow::Create(int show) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc); // fails harmlessly when already registered
-    HWND hwnd =
-        CreateWindowExW(0, kClassName, kKnowledgeTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL, CW_USEDEFAULT,
-                        CW_USEDEFAULT, kInitialWidth, kInitialHeight, nullptr, nullptr, instance_, this);
+    // Centred on the work area of the primary monitor.
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int width = std::min<int>(kInitialWidth, work.right - work.left);
+    int height = std::min<int>(kInitialHeight, work.bottom - work.top);
+    int left = work.left + (work.right - work.left - width) / 2;
+    int top = work.top + (work.bottom - work.top - height) / 2;
+    HWND hwnd = CreateWindowExW(0, kClassName, kKnowledgeTitle, WS_OVERLAPPEDWINDOW | WS_VSCROLL, left, top,
+                                width, height, nullptr, nullptr, instance_, this);
     if (!hwnd) return false;
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);
+    return true;
+}
+
+bool TKnowledgeWindow::BringRunningToFront() {
+    HWND running = FindWindowW(kClassName, nullptr);
+    if (!running) return false;
+    if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+    SetForegroundWindow(running);
     return true;
 }
 

@@ -17,8 +17,12 @@ public:
     TKnowledgeWindow& operator=(const TKnowledgeWindow&) = delete;
     ~TKnowledgeWindow();
 
-    // Creates and shows the window; false when the platform refuses.
+    // Creates and shows the window, centred on the screen's work area;
+    // false when the platform refuses.
     bool Create(int show);
+    // Restores and activates the window of a copy already running; false
+    // when there is none.
+    static bool BringRunningToFront();
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

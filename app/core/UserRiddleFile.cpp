@@ -19,11 +19,11 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Wide names on Windows, so that folders named in Chinese open whatever the
 // system code page.
-std::FILE* OpenFile(const std::filesystem::path& path, bool write) {
+std::FILE* OpenForReading(const std::filesystem::path& path) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), write ? L"wb" : L"rb");
+    return _wfopen(path.c_str(), L"rb");
 #else
-    return std::fopen(path.c_str(), write ? "wb" : "rb");
+    return std::fopen(path.c_str(), "rb");
 #endif
 }
 
@@ -50,7 +50,7 @@ size_t BreakLength(std::string_view text, size_t i) {
 
 std::string LoadUserRiddleFile(const std::filesystem::path& path) {
     errno = 0;
-    FilePtr file(OpenFile(path, false));
+    FilePtr file(OpenForReading(path));
     if (!file) FileError("Cannot open file", path, errno);
     std::string bytes;
     char buffer[16384];
@@ -61,15 +61,9 @@ std::string LoadUserRiddleFile(const std::filesystem::path& path) {
     return NormalizeLineBreaks(GbkToUtf8(bytes));
 }
 
-void SaveUserRiddleFile(const std::filesystem::path& path, std::string_view text) {
-    std::string bytes = Utf8ToGbk(text);
-    errno = 0;
-    FilePtr file(OpenFile(path, true));
-    if (!file) FileError("Cannot create file", path, errno);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-        FileError("Cannot write file", path, errno ? errno : EIO);
-    // Buffered bytes reach the disk only at close: a full disk shows here.
-    if (std::fclose(file.release()) != 0) FileError("Cannot write file", path, errno ? errno : EIO);
+void SaveUserRiddleFile(const std::filesystem::path& path, std::string_view text,
+                        const std::function<void(TSaveStep)>& onStep) {
+    WriteFileSafely(path, Utf8ToGbk(text), onStep);
 }
 
 std::string NormalizeLineBreaks(std::string_view text) {

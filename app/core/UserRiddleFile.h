@@ -7,17 +7,23 @@
 // Failures throw std::runtime_error reading like the platform's file
 // errors: `Cannot open file "<path>". <reason>` when the file cannot be
 // read, `Cannot create file "<path>". <reason>` when it cannot be written.
+#include "SafeFile.h"
+
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace yq {
 
-// The whole file decoded from GBK, its line breaks made CR LF.
+// The whole file decoded from GBK (bytes that are not GBK survive a load
+// and save unchanged, Gbk.h), its line breaks made CR LF.
 std::string LoadUserRiddleFile(const std::filesystem::path& path);
 // Creates the file or replaces its contents with the text in GBK, byte for
-// byte as given: no line break is added or changed.
-void SaveUserRiddleFile(const std::filesystem::path& path, std::string_view text);
+// byte as given: no line break is added or changed.  Never half-written: a
+// failure leaves the old file (SafeFile.h); `onStep` as there.
+void SaveUserRiddleFile(const std::filesystem::path& path, std::string_view text,
+                        const std::function<void(TSaveStep)>& onStep = {});
 
 // CR LF, lone CR and lone LF all become CR LF.
 std::string NormalizeLineBreaks(std::string_view text);

@@ -1,5 +1,7 @@
 #include "EspeakVoice.h"
 
+#include "ExeFolder.h"
+
 #include "Text.h"
 #include "WineHost.h"
 
@@ -14,19 +16,6 @@ namespace {
 constexpr const char* kMandarin = "cmn-latn-pinyin"; // "cmn" reads Chinese as pinyin with tone digits
 constexpr const char* kSearchFolders[] = {"/usr/bin/", "/usr/local/bin/", "/bin/"};
 constexpr int kNormalSpeed = 175; // espeak-ng's default words per minute
-
-std::wstring ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
 
 std::wstring Environment(const wchar_t* name) {
     DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
@@ -79,7 +68,7 @@ TEspeakConfig TEspeakConfig::Default() {
             break;
         }
     }
-    config.script = winehost::UnixPath(ExecutableFolder() + L"yqspeak.sh").value_or(std::string());
+    config.script = winehost::UnixPath(ExeFolder() + L"yqspeak.sh").value_or(std::string());
     wchar_t temp[MAX_PATH + 1];
     DWORD n = GetTempPathW(MAX_PATH + 1, temp);
     if (n > 0 && n <= MAX_PATH) config.queue = std::wstring(temp, n) + L"yunqiao-speech";

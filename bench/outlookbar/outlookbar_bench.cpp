@@ -1,8 +1,8 @@
 // The browser's category bar: one group switch with its ten-frame
 // animation drawn to the screen, and one full repaint of a list holding
 // 100 items (the off-screen composition and the copy to the window).
-#include "Form.h"
 #include "BrowserBar.h"
+#include "Form.h"
 #include "OutBarGroup.h"
 #include "WindowLook.h"
 

@@ -88,7 +88,7 @@ public:
 
     // A drag passing over the bar: it accepts above its last row and left
     // of its last column; resting 500 ms on a caption opens that group.
-    virtual void DragOver(TComponent* source, int x, int y, TDragState state, bool& accept);
+    void DragOver(TComponent* source, int x, int y, TDragState state, bool& accept) override;
     int DragOverIndex() const { return dragOverIndex_; }
 
     // Opens the caption editor over a caption; hiding it commits when it

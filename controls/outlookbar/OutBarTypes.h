@@ -26,8 +26,6 @@ enum class TSelectionType { stStandard, stExpanded };
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TDisplayCode { drBounds, drIcon, drLabel };
 enum class TItemChange { ctText, ctImage, ctState };
-// Where a drag stands relative to a control it passes over.
-enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 using TListItemEvent = std::function<void(TComponent* sender, TDCVertListItem* item)>;
 using TExecuteItemEvent = std::function<void(TComponent* sender, TDCVertListItem* item, bool& processed)>;

@@ -183,28 +183,6 @@ void TDCVertListView::DoContextPopup(POINT mousePos, bool& handled) {
     menu->Popup(at.x, at.y);
 }
 
-// ---- drag hooks -------------------------------------------------------------
-
-void TDCVertListView::DragStart(TShiftState) {
-    dragging_ = true;
-    clickSwallowed_ = true;
-}
-
-void TDCVertListView::DragMove(int, int) {}
-
-void TDCVertListView::DragEnd(int, int) {
-    dragging_ = false;
-}
-
-void TDCVertListView::CancelPressOrDrag() {
-    pressed_ = nullptr;
-    armed_ = false;
-    if (!dragging_) return;
-    dragging_ = false;
-    pressCancelled_ = true;
-    if (HandleAllocated() && MouseCapture()) SetMouseCapture(false);
-}
-
 // ---- mouse ------------------------------------------------------------------
 
 bool TDCVertListView::HandleInput(TMessage& message) {

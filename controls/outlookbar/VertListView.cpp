@@ -54,6 +54,10 @@ TDCVertListView::TDCVertListView(TComponent* owner) : TCustomDCListViewEx(owner)
     hoverTimer_->SetEnabled(false);
     hoverTimer_->SetInterval(kHoverInterval);
     hoverTimer_->OnTimer = [this](TComponent*) { HoverTick(); };
+    dragScrollTimer_ = new TTimer(this);
+    dragScrollTimer_->SetEnabled(false);
+    dragScrollTimer_->SetInterval(kScrollFrequency);
+    dragScrollTimer_->OnTimer = [this](TComponent*) { DragScrollTick(); };
     SetItemSpace(10);
     ReadTextHeight();
 }
@@ -63,10 +67,19 @@ TDCVertListView::~TDCVertListView() {
     delete hoverTimer_;
     hoverTimer_ = nullptr;
     CancelPressOrDrag();
+    delete dragScrollTimer_;
+    dragScrollTimer_ = nullptr;
     editor_.reset();
     items_.Clear();
     upButton_.reset();
     downButton_.reset();
+}
+
+std::wstring TDCVertListView::InspectText() const {
+    std::wstring text;
+    for (int i = 0; i < items_.Count(); ++i)
+        text += (i ? L"\t" : L"") + items_[i]->Caption();
+    return text;
 }
 
 TDCVertListItem* TDCVertListView::CreateListItem() {
@@ -89,7 +102,9 @@ void TDCVertListView::SetDragEnabled(bool enabled) {
 }
 
 void TDCVertListView::SetDragPlaceColor(TColor color) {
+    if (color == dragPlaceColor_) return;
     dragPlaceColor_ = color;
+    InvalidateDropMarker();
 }
 
 void TDCVertListView::SetHighlightColor(TColor color) {
@@ -186,6 +201,7 @@ void TDCVertListView::Notification(TComponent* component, TOperation operation) 
     if (component == largeImages_) SetLargeImages(nullptr);
     if (component == smallImages_) SetSmallImages(nullptr);
     if (component == popupMenu_) popupMenu_ = nullptr;
+    if (component == dragTarget_) dragTarget_ = nullptr;
 }
 
 void TDCVertListView::ReadTextHeight() {

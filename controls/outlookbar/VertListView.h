@@ -20,12 +20,18 @@
 // every 200 ms, the wheel), tracks the item under the pointer (the hot
 // item), draws a pressed item sunken and, on the release of a press that did
 // not move more than 5 pixels, selects the item and raises OnButtonClick
-// with it.  A press that moves further becomes an item drag; the drag hooks
-// below carry it.
+// with it.  A press that moves further becomes an item drag: the list holds
+// the mouse capture, asks the control under the pointer through its
+// DragOver and, on the release, moves the item there or (Ctrl) copies it.
+// As a drop target the list marks the gap where the item would go in
+// DragPlaceColor and scrolls by itself while the pointer rests within 10
+// pixels of its top or bottom edge.  Esc, a right press or the loss of the
+// capture cancel the drag.
 #include "ImgList.h"
 #include "ListCaptionEdit.h"
 #include "ListViewEx.h"
 #include "ScrollButton.h"
+#include "ThreadHook.h"
 #include "Timer.h"
 #include "VertListItem.h"
 
@@ -44,6 +50,9 @@ public:
     static constexpr int kHoverInterval = 10;
     // A press that moves further than this (in x or y) becomes a drag.
     static constexpr int kDragThreshold = 5;
+    // Pointer within this distance of the top or bottom edge: a drag
+    // scrolls the list.
+    static constexpr int kDragScrollEdge = 10;
 
     explicit TDCVertListView(TComponent* owner = nullptr);
     ~TDCVertListView() override;
@@ -156,6 +165,30 @@ public:
 
     // Draws the whole list as a paint would, on `canvas` (client coordinates).
     void PaintContent(TCanvas& canvas, const RECT& dirty);
+    // For the diagnostic tools: the items' captions in order, tab-separated.
+    std::wstring InspectText() const override;
+
+    // Item drag, source side: the control under the pointer at the last
+    // move and whether it accepted; copy mode follows Ctrl.
+    bool Dragging() const { return dragging_; }
+    bool CopyMode() const { return copyMode_; }
+    TControl* DragTarget() const { return dragTarget_; }
+    bool DragAccepted() const { return dragAccepted_; }
+    // Target side: where a drop would insert (0..Count), -1 for nowhere.
+    int DropIndex() const { return dropIndex_; }
+    // The gap under a client point: -1 outside, on an item, or below a last
+    // item that is not wholly visible.
+    int DropIndexAt(int x, int y) const;
+    // The height of the drop marker's line for gap k, in the middle of the
+    // gap above item k.
+    int DropMarkerY(int k) const;
+    TTimer& DragScrollTimer() const { return *dragScrollTimer_; }
+    bool DragScrollingDown() const { return dragScrollDown_; }
+    void DragOver(TComponent* source, int x, int y, TDragState state, bool& accept) override;
+    // Erases the marker; the drop index stays for the source to read.
+    void DragDrop(TComponent* source, int x, int y) override;
+    // Draws the drop marker.
+    void AfterPaint(TCanvas& canvas) override;
 
 protected:
     // The item factory: items start with both extra image indexes at -1.
@@ -178,15 +211,17 @@ protected:
     void UpdateHotAtPointer();
     void SetHotItem(TDCVertListItem* item);
 
-    // Item drag hooks.  A press on an item that moves more than 5 pixels
-    // starts a drag; it follows the pointer while DragEnabled, and the
-    // release ends it.  Here the drag carries nothing: the press only stops
-    // counting as a click.
+    // Item drag.  A press on an item that moves more than 5 pixels starts
+    // a drag; it follows the pointer while DragEnabled, and the release
+    // ends it with a drop or refused.
     virtual void DragStart(TShiftState shift);
     virtual void DragMove(int x, int y);
     virtual void DragEnd(int x, int y);
     // Clears the press (and ends a drag as refused); its release does nothing.
     virtual void CancelPressOrDrag();
+    // Raises OnEndDrag, then moves or copies the dragged item into a list
+    // target at its drop index.
+    void DoEndDrag(TComponent* target, int x, int y) override;
 
     void KeyDown(WORD& key, TShiftState shift) override;
     void Click() override;
@@ -220,6 +255,7 @@ protected:
     POINT scrollOrigin_{0, 0};
     int suppress_ = 0;
     int redrawLock_ = 0;
+    std::unique_ptr<TThreadHook> keyWatch_; // the keyboard while a drag runs
 
 private:
     friend class TDCVertListItem;
@@ -263,6 +299,20 @@ private:
     void PlaceEditor();
     void EndEdit(bool accept);
 
+    // Drag and drop.
+    LRESULT KeyWatch(const TThreadHook::TCall& call);
+    void DragCtrlKey(bool down);
+    void ShowDragCursor();
+    void SetDragTarget(TControl* target);
+    void MoveDraggedItem(TDCVertListView& target, TDCVertListItem& item);
+    void StartDragScroll(bool down, TComponent* source, POINT at);
+    void StopDragScroll();
+    void DragScrollTick();
+    void InvalidateDropMarker();
+    void SetDropIndex(int index);
+    void EndDropTarget();
+    void DrawDropMarker(TCanvas& canvas);
+
     TDCVertListItems items_{*this};
     std::unique_ptr<TDCScrollButton> downButton_, upButton_;
     TMemoryDC measureDc_;
@@ -276,6 +326,16 @@ private:
     std::unique_ptr<TDCListCaptionEdit> editor_;
     TDCVertListItem* editItem_ = nullptr;
     bool editorChanged_ = false;
+
+    bool copyMode_ = false;
+    TCursor savedCursor_ = crDefault;
+    TControl* dragTarget_ = nullptr;
+    bool dragAccepted_ = false;
+    int dropIndex_ = -1;
+    TTimer* dragScrollTimer_ = nullptr; // owned as a component
+    bool dragScrollDown_ = true;
+    TControl* dragScrollSource_ = nullptr;
+    POINT dragScrollPoint_{0, 0};
 
     bool dragEnabled_ = true;
     TColor dragPlaceColor_ = clBlack;

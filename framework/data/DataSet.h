@@ -59,7 +59,8 @@ public:
 
 protected:
     void Notify(TDataEvent event) {
-        for (TDataSetObserver* o : std::vector<TDataSetObserver*>(observers_)) o->DataEvent(event);
+        for (TDataSetObserver* o : std::vector<TDataSetObserver*>(observers_))
+            o->DataEvent(event);
     }
 
 private:

@@ -3,15 +3,31 @@
 // Never the system code page: the program behaves the same in every locale.
 // Win32 build: MultiByteToWideChar/WideCharToMultiByte with code page 936;
 // host build: iconv "GBK".  No <windows.h> here.
+//
+// Bytes round-trip: a byte that starts no GBK character (a lone lead byte,
+// a lead byte before an invalid trail byte, a stray byte above 0x7F)
+// becomes one private-use character, U+F700 + the byte, which converts back
+// to that byte.  It never takes the following byte with it, so a file read
+// and written again unchanged keeps every byte.
 #include <string>
 #include <string_view>
 
 namespace yq {
 
-// A byte that starts no GBK character becomes a replacement character.
 std::string GbkToUtf8(std::string_view gbk);
 // Characters GBK cannot hold become '?'; *lossless (when given) tells
 // whether every character was kept.
 std::string Utf8ToGbk(std::string_view utf8, bool* lossless = nullptr);
+
+// The private-use character that stands for an invalid byte (0x80..0xFF).
+constexpr char32_t kGbkEscapeBase = 0xF700;
+
+namespace gbkdetail {
+// The platform's strict conversions, used by Gbk.cpp on runs that contain
+// no escape.  StrictGbkToUtf8 fails (false) on any byte sequence the code
+// page does not map.
+bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8);
+std::string PlainUtf8ToGbk(std::string_view utf8, bool* lossless);
+} // namespace gbkdetail
 
 } // namespace yq

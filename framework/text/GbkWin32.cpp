@@ -2,16 +2,21 @@
 
 #include <windows.h>
 
-namespace yq {
+namespace yq::gbkdetail {
 
 namespace {
 constexpr UINT kGbk = 936;
 
-std::wstring ToWide(UINT codePage, std::string_view bytes) {
+std::wstring ToWide(UINT codePage, DWORD flags, std::string_view bytes, bool* ok) {
+    *ok = true;
     if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    int n = MultiByteToWideChar(codePage, flags, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (n <= 0) {
+        *ok = false;
+        return {};
+    }
     std::wstring wide(size_t(n), L'\0');
-    MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), wide.data(), n);
+    MultiByteToWideChar(codePage, flags, bytes.data(), int(bytes.size()), wide.data(), n);
     return wide;
 }
 
@@ -24,13 +29,20 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
 }
 } // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return FromWide(CP_UTF8, ToWide(kGbk, gbk), nullptr); }
+bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8) {
+    bool ok = false;
+    std::wstring wide = ToWide(kGbk, MB_ERR_INVALID_CHARS, gbk, &ok);
+    if (!ok) return false;
+    utf8 = FromWide(CP_UTF8, wide, nullptr);
+    return true;
+}
 
-std::string Utf8ToGbk(std::string_view utf8, bool* lossless) {
+std::string PlainUtf8ToGbk(std::string_view utf8, bool* lossless) {
+    bool ok = false;
     BOOL usedDefault = FALSE;
-    std::string out = FromWide(kGbk, ToWide(CP_UTF8, utf8), &usedDefault);
+    std::string out = FromWide(kGbk, ToWide(CP_UTF8, 0, utf8, &ok), &usedDefault);
     if (lossless) *lossless = !usedDefault;
     return out;
 }
 
-} // namespace yq
+} // namespace yq::gbkdetail

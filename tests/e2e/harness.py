@@ -20,6 +20,9 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 CACHE = os.environ.get("YQ_CACHE", "/var/cache/yunqiao")
 DIST = os.environ.get("YQ_DIST", os.path.join(ROOT, "build", "mingw", "dist"))
+# The locale the program runs in; tools/screenshots.py asks for the Chinese
+# one the run command uses (Wine's own texts in Chinese).
+LOCALE = os.environ.get("YQ_E2E_LOCALE", "C.UTF-8")
 SHOTS = os.path.join(ROOT, "build", "e2e-screenshots")
 WININSPECT = os.path.join(ROOT, "build", "mingw", "tests", "win32", "wininspect.exe")
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -30,6 +33,11 @@ QUIZ_CAPTION = "云樵雅集"
 EDIT_CAPTION = "修改"
 LIST_CAPTION = "灯谜批量添加"
 TITLE = "云樵"
+GALLERY_CAPTION = "云樵皮肤画廊"
+GALLERY_PAGES_TOP = 26   # the page control lies below the 26-pixel tool bar
+# The gallery's pages and the names of their screenshots.
+GALLERY_PAGES = [("按钮", "buttons"), ("选择", "choices"), ("编辑", "edits"), ("列表", "lists"),
+                 ("滑块", "bars"), ("标签页", "tabs"), ("数据", "data"), ("对话框", "dialogs")]
 
 
 # Click points in the windows' client areas, from their layout tables:
@@ -105,22 +113,24 @@ def wait_until(probe, timeout=10, interval=0.2):
 
 
 class Session:
-    def __init__(self, prepare=None, exe="yunqiao.exe", cwd=None):
+    def __init__(self, prepare=None, exe="yunqiao.exe", cwd=None, args=()):
         """prepare(folder) may change the temporary installation folder
         before the program starts; cwd (relative to it) is the working
-        directory, by default the folder itself."""
+        directory, by default the folder itself; args follow the program
+        on its command line."""
         self.folder = tempfile.mkdtemp(prefix="yq-e2e-")
         shutil.copytree(DIST, self.folder, dirs_exist_ok=True)
         if prepare:
             prepare(self.folder)
         self.exe = exe
+        self.args = list(args)
         self.cwd = os.path.join(self.folder, cwd) if cwd else self.folder
         self.xvfb = None
         self.program = None
         self.others = []
         self.env = dict(os.environ)
         self.env.update(WINEPREFIX=os.path.join(CACHE, "wine-x11"), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
+                        WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL=LOCALE, LANG=LOCALE)
 
     # -- life cycle --------------------------------------------------------
     def __enter__(self):
@@ -130,7 +140,7 @@ class Session:
         fcntl.flock(self.lock, fcntl.LOCK_EX)
         self._start_xvfb()
         exe_path = os.path.join(self.folder, self.exe)
-        self.program = subprocess.Popen(["wine", exe_path], cwd=self.cwd, env=self.env,
+        self.program = subprocess.Popen(["wine", exe_path, *self.args], cwd=self.cwd, env=self.env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
 
@@ -142,8 +152,14 @@ class Session:
             if proc and proc.poll() is None:
                 proc.kill()
                 proc.wait(timeout=10)
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=20,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Programs the program started (the companion) may outlive it: a
+        # session leaves nothing running in the shared prefix.
+        try:
+            subprocess.run(["wineserver", "-w"], env=self.env, timeout=20,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except subprocess.TimeoutExpired:
+            subprocess.run(["wineserver", "-k"], env=self.env, timeout=20,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if self.xvfb:
             self.xvfb.send_signal(signal.SIGTERM)
             self.xvfb.wait(timeout=10)
@@ -186,16 +202,36 @@ class Session:
         ids = self.xdotool("search", "--onlyvisible", "--name", f"^{caption}$").split()
         return ids[0] if ids else None
 
-    def wait_window(self, caption, timeout=30):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
+    def wait_window(self, caption, timeout=30, report=True):
+        """The window's id once it shows; None when the program ends first or
+        the time runs out, with the reason written to the standard error
+        unless `report` is off (a window that may well not come)."""
+        started = time.time()
+        while time.time() < started + timeout:
             wid = self.find_window(caption)
             if wid:
                 return wid
             if self.program.poll() is not None:
-                return None
+                break
             time.sleep(0.1)
+        if report:
+            self.report_missing(caption, started)
         return None
+
+    def report_missing(self, caption, started):
+        """Says why a window did not appear: the program exited (with its
+        exit code), or it is still running and so slow or stuck (with the
+        windows that do show)."""
+        waited = time.time() - started
+        code = self.program.poll()
+        if code is not None:
+            why = f"the program exited with code {code}"
+        else:
+            names = [self.xdotool("getwindowname", wid)
+                     for wid in self.xdotool("search", "--onlyvisible", "--name", "").split()]
+            why = f"the program is still running; visible windows: {[n for n in names if n]}"
+        shot = self.screenshot("missing-window")
+        print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
 
     def window_geometry(self, wid):
         fields = dict(line.split("=", 1) for line in
@@ -272,7 +308,7 @@ class Session:
     def message_box(self, timeout=10):
         """The text of the message box captioned with the program's title
         once it shows; None when none appears."""
-        if not self.wait_window(TITLE, timeout):
+        if not self.wait_window(TITLE, timeout, report=False):
             return None
         texts = wait_until(lambda: [t for cls, t in self.child_texts(TITLE) or [] if cls.lower() == "static" and t],
                            timeout=5)
@@ -362,6 +398,42 @@ class Session:
     def press(self, caption, point):
         """A click at a layout point of the window's client area."""
         self.click_in(caption, *point)
+
+    def window_shot(self, caption, path):
+        """The window alone (its frame included) saved as a PNG."""
+        wid = self.wait_window(caption)
+        if not wid:
+            raise RuntimeError(f'the window "{caption}" did not appear')
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", wid, "-strip",
+                        "-define", "png:compression-level=9", path], check=True)
+        return path
+
+    # -- the skin gallery ------------------------------------------------------
+    def gallery_tabs(self):
+        """(caption, centre x, centre y) of each tab of the gallery's page
+        control, in the window's client coordinates."""
+        text = self.controls(GALLERY_CAPTION)["PageControl1"][2]
+        tabs = []
+        for item in text.split("\t"):
+            caption, rect = item.rsplit("@", 1)
+            left, top, right, bottom = (int(v) for v in rect.split(","))
+            tabs.append((caption, (left + right) // 2, GALLERY_PAGES_TOP + (top + bottom) // 2))
+        return tabs
+
+    def gallery_page(self):
+        """Caption of the gallery's page that shows."""
+        for cls, name, visible, text in self.control_list(GALLERY_CAPTION) or []:
+            if cls == "TTabSheet" and name.startswith("TabSheet") and visible:
+                return text
+        return None
+
+    def open_gallery_page(self, caption):
+        """Clicks the page's tab and waits until the page shows."""
+        for tab, x, y in self.gallery_tabs():
+            if tab == caption:
+                self.click_in(GALLERY_CAPTION, x, y)
+                return wait_until(lambda: self.gallery_page() == caption, timeout=10)
+        return False
 
     def screenshot(self, name):
         os.makedirs(SHOTS, exist_ok=True)

@@ -140,7 +140,21 @@ class KnowledgeButtonTest(unittest.TestCase):
             self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
             time.sleep(1.0)
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["灯谜知识"])
-            self.assertTrue(s.wait_window("灯谜知识"), "the companion program did not open")
+            wid = s.wait_window("灯谜知识")
+            self.assertTrue(wid, "the companion program did not open")
+            # Centred on the screen.
+            g = s.window_geometry(wid)
+            width, height = (int(v) for v in s.xdotool("getdisplaygeometry").split())
+            self.assertLessEqual(abs(g["X"] + g["WIDTH"] // 2 - width // 2), 16, g)
+            self.assertLessEqual(abs(g["Y"] + g["HEIGHT"] // 2 - height // 2), 24, g)
+            # A second click brings the running copy forward instead of
+            # starting another.
+            s.press(MAIN_CAPTION, BROWSER_BUTTONS["灯谜知识"])
+            self.assertTrue(wait_until(lambda: s.xdotool("getwindowfocus").strip() == str(wid), 10),
+                            "the running copy was not brought to the front")
+            time.sleep(1.0)
+            ids = s.xdotool("search", "--onlyvisible", "--name", "^灯谜知识$").split()
+            self.assertEqual(len(ids), 1, "a second copy was started")
             s.screenshot("browser-knowledge")
             s.close_window("灯谜知识", (100, 100))
             self.assertTrue(wait_until(lambda: not s.find_window("灯谜知识"), timeout=10))

@@ -3,11 +3,12 @@ window writes dm.txt (GBK, CR LF) at every close, and stays open with the
 error when it cannot.  The database is read after the program has ended
 (it holds the file exclusively while it runs)."""
 import os
+import sqlite3
 import subprocess
 import time
 import unittest
 
-from harness import (BROWSER_BUTTONS, EDIT_BOXES, EDIT_CAPTION, EDIT_CONFIRM, LIST_CAPTION, LIST_MEMO,
+from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, EDIT_BOXES, EDIT_CAPTION, EDIT_CONFIRM, LIST_CAPTION, LIST_MEMO,
                      MAIN_CAPTION, QUIZ_CAPTION, Session, fixture_riddles, install_fixture, read_riddles,
                      wait_until)
 
@@ -71,6 +72,87 @@ class EditTest(unittest.TestCase):
             self.close_program(s)
             self.assertEqual(read_riddles(s.folder), [edited] + RIDDLES[1:])
 
+    def boxes(self, s):
+        return sorted(text for _, _, text in s.controls_of_class(EDIT_CAPTION, "TDBEdit"))
+
+    def type_riddle(self, s, text):
+        s.press(EDIT_CAPTION, EDIT_BOXES["谜面"])
+        s.key("End", "shift+Home", "BackSpace")
+        s.type_text(text)
+        self.assertTrue(wait_until(lambda: text in self.boxes(s), 5), "the typed text did not arrive")
+
+    def test_texts_not_confirmed_are_dropped_and_never_written(self):
+        """No, closing the box and never confirming: the boxes show the
+        stored riddle again once the row moves, the statement changes or the
+        window closes, the browser's answer label never shows typed texts,
+        and the database is unchanged."""
+        with Session(prepare=install_fixture) as s:
+            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
+            time.sleep(1.0)
+            s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
+            self.assertTrue(s.wait_window(EDIT_CAPTION), "the edit window did not appear")
+            answer = lambda: s.controls(MAIN_CAPTION)["lblAnswer"][2]  # noqa: E731
+            shows = lambda row: wait_until(lambda: self.boxes(s) == sorted(row), 5)  # noqa: E731
+
+            for key in ("n", "Escape"):
+                with self.subTest(answered=key):
+                    self.type_riddle(s, NEW_RIDDLE)
+                    s.press(EDIT_CAPTION, EDIT_CONFIRM)
+                    self.assertEqual(s.message_box(), question(RIDDLES[0][0]))
+                    self.assertTrue(s.answer_box(key))
+                    self.assertTrue(shows(RIDDLES[0]), "the boxes show the stored riddle again")
+
+            with self.subTest("row moved"):
+                self.type_riddle(s, NEW_RIDDLE)
+                self.assertEqual(answer(), RIDDLES[0][2])
+                s.press(MAIN_CAPTION, BROWSER_FIRST_ROW)
+                s.key("Down")
+                self.assertTrue(shows(RIDDLES[1]), "the boxes follow the row, typed texts dropped")
+                self.assertEqual(answer(), RIDDLES[1][2])
+
+            with self.subTest("statement replaced"):
+                s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])  # the edit window to the front
+                self.type_riddle(s, NEW_RIDDLE)
+                s.click_category(0)
+                self.assertTrue(wait_until(lambda: NEW_RIDDLE not in self.boxes(s), 5))
+
+            with self.subTest("window closed"):
+                s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
+                self.type_riddle(s, NEW_RIDDLE)
+                s.close_window(EDIT_CAPTION, EDIT_BOXES["谜目"])
+                self.assertTrue(wait_until(lambda: not s.find_window(EDIT_CAPTION), 5))
+                s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
+                self.assertTrue(s.wait_window(EDIT_CAPTION))
+                self.assertTrue(wait_until(lambda: NEW_RIDDLE not in self.boxes(s), 5))
+
+            self.assertIsNone(s.message_box(timeout=1), "no error was shown")
+            self.close_program(s)
+            self.assertEqual(read_riddles(s.folder), RIDDLES)
+
+    def test_a_refused_write_shows_its_error_once(self):
+        def refusing_database(folder):
+            # The engine refuses every update, as it does a read-only file
+            # (which Wine lets root write).
+            install_fixture(folder)
+            db = sqlite3.connect(os.path.join(folder, "sk5.skn"))
+            db.execute("CREATE TRIGGER refuse BEFORE UPDATE ON 灯谜库 BEGIN SELECT RAISE(ABORT, 'readonly'); END")
+            db.commit()
+            db.close()
+
+        with Session(prepare=refusing_database) as s:
+            box = self.edit_first_riddle(s)
+            self.assertEqual(box, question(RIDDLES[0][0]))
+            s.key("y")  # the error box follows the question under the same caption
+            self.assertTrue(wait_until(lambda: "readonly" in (s.message_box(timeout=1) or ""), 10),
+                            "the refused write shows the engine's error")
+            self.assertTrue(s.answer_box())
+            self.assertIn(NEW_RIDDLE, self.boxes(s), "the typed texts wait for another try")
+            s.press(MAIN_CAPTION, BROWSER_FIRST_ROW)
+            s.key("Down")
+            self.assertTrue(wait_until(lambda: self.boxes(s) == sorted(RIDDLES[1]), 5))
+            self.assertIsNone(s.message_box(timeout=2), "moving on shows no second error")
+            self.close_program(s)
+            self.assertEqual(read_riddles(s.folder), RIDDLES)
 
 LF_LIST = "甲谜 甲目 甲底\n乙谜 乙目 乙底"
 

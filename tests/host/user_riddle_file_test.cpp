@@ -108,6 +108,54 @@ TEST_F(UserRiddleFileTest, GbkBytesRoundTrip) {
     EXPECT_EQ(ReadBytes(), gbk);
 }
 
+// A save cut short at any step leaves the old file or the new one, byte for
+// byte, and no temporary file behind.
+TEST_F(UserRiddleFileTest, InterruptedSaveLeavesOldOrNewText) {
+    struct Interrupted {};
+    const std::string oldText = "旧 谜 一\r\n旧 谜 二\r\n";
+    const std::string newText = "新谜 打一字 新";
+    struct Case {
+        TSaveStep step;
+        bool newTextStays;
+    } cases[] = {
+        {TSaveStep::ssWritten, false},
+        {TSaveStep::ssFlushed, false},
+        {TSaveStep::ssReplaced, true},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(Utf8ToGbk(oldText));
+        EXPECT_THROW(SaveUserRiddleFile(File(), newText,
+                                        [&](TSaveStep step) {
+                                            if (step == c.step) throw Interrupted{};
+                                        }),
+                     Interrupted);
+        EXPECT_EQ(ReadBytes(), Utf8ToGbk(c.newTextStays ? newText : oldText)) << int(c.step);
+        int entries = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_))
+            ++entries;
+        EXPECT_EQ(entries, 1) << "only dm.txt is left, step " << int(c.step);
+    }
+    // And a save that runs through creates the file where there was none.
+    fs::remove(File());
+    SaveUserRiddleFile(File(), newText);
+    EXPECT_EQ(ReadBytes(), Utf8ToGbk(newText));
+}
+
+// Bytes that are not GBK survive a load and save unchanged.
+TEST_F(UserRiddleFileTest, InvalidGbkBytesSurviveLoadAndSave) {
+    const std::string files[] = {
+        "\x81 \xD2 b",             // invalid lead bytes before spaces
+        "\xC3\xD5 \xB5",           // a lead byte at the end of the file
+        "a\x81\r\n\xFE\r\nb \xFF", // next to line breaks
+        "\xD4\xC6\x80\xE9\xD4",    // among valid characters
+    };
+    for (const std::string& bytes : files) {
+        WriteBytes(bytes);
+        SaveUserRiddleFile(File(), LoadUserRiddleFile(File()));
+        EXPECT_EQ(ReadBytes(), bytes);
+    }
+}
+
 TEST_F(UserRiddleFileTest, LogicalLines) {
     struct Case {
         std::string text;

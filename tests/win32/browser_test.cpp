@@ -6,6 +6,7 @@
 #include "DBCtrls.h"
 #include "DBGrid.h"
 #include "Edit.h"
+#include "ExeFolder.h"
 #include "ExtCtrls.h"
 #include "FlatPanel.h"
 #include "Forms.h"
@@ -95,7 +96,7 @@ protected:
             boxes.push_back({text, caption, flags});
             return IDOK;
         };
-        ASSERT_FALSE(FileExists(ExeDir() + L"sk2.skn"));
+        ASSERT_FALSE(FileExists(ExeFolder() + L"sk2.skn"));
         app.CreateForm<TForm4>();
         itemsAfterCreation = ItemCount();
         app.CreateForm<TForm1>();

@@ -17,6 +17,7 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -233,9 +234,8 @@ TEST_F(EditListTest, ConfirmAsksAboutTheStoredRiddleAndWritesOnlyOnYes) {
         Form3->ConfirmButton->Click();
         ASSERT_EQ(boxes_.size(), c.asks ? 1u : 0u) << c.name;
         if (c.asks) {
-            // Typing has already edited the record buffer: the question
-            // quotes the riddle as the store holds it now.
-            EXPECT_EQ(boxes_[0].text, L"当前灯谜〖" + std::wstring(c.riddle) + L"〗确认修改？") << c.name;
+            // The question quotes the riddle as stored, not as typed.
+            EXPECT_EQ(boxes_[0].text, L"当前灯谜〖千里相逢〗确认修改？") << c.name;
             EXPECT_EQ(boxes_[0].caption, L"云樵") << c.name;
             EXPECT_EQ(boxes_[0].flags, UINT(MB_YESNO | MB_ICONWARNING)) << c.name;
         }
@@ -270,9 +270,57 @@ TEST_F(EditListTest, RefusedUpdateShowsTheEnginesMessageAndKeepsTheTypedTexts) {
     ASSERT_EQ(boxes_.size(), 1u);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_NE(errors_[0].find(L"不许这样改"), std::wstring::npos) << errors_[0];
-    EXPECT_EQ(Form1->adoquery1->State(), TDataSetState::dsEdit);
+    // The typed texts wait in the boxes for another try; the store holds
+    // nothing that a move could write or fail on again.
+    EXPECT_EQ(Form1->adoquery1->State(), TDataSetState::dsBrowse);
     EXPECT_EQ(Form3->RiddleBox->Text(), L"拒绝");
-    Form1->adoquery1->Cancel();
+    Form1->adoquery1->Next();
+    EXPECT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(Form3->RiddleBox->Text(), L"千里相逢");
+}
+
+// Typed texts that were never confirmed are dropped, never written, and no
+// other view shows them.
+TEST_F(EditListTest, UnconfirmedTextsAreDroppedEverywhere) {
+    const std::vector<std::string> stored{"一口咬掉牛尾巴|打一字|告", "千里相逢|打一字|重",
+                                          "明月|打一成语|月下"};
+    // The store is made anew for every case: reach it through Form1.
+    auto store = [] { return Form1->adoquery1.get(); };
+    struct Case {
+        const char* name;
+        std::function<void()> leave; // what the user does after typing
+        std::wstring riddleShown;    // in the riddle box afterwards
+    } cases[] = {
+        {"answered No",
+         [&] {
+             answer_ = IDNO;
+             Form3->ConfirmButton->Click();
+         },
+         L"一口咬掉牛尾巴"},
+        {"box closed",
+         [&] {
+             answer_ = IDCANCEL;
+             Form3->ConfirmButton->Click();
+         },
+         L"一口咬掉牛尾巴"},
+        {"row moved", [&] { store()->Next(); }, L"千里相逢"},
+        {"row set by number", [&] { store()->SetRecNo(3); }, L"明月"},
+        {"statement replaced", [&] { Form1->RunStatement("select * from 灯谜库"); }, L"一口咬掉牛尾巴"},
+        {"window closed", [&] { CloseWindow(Form3); }, L"一口咬掉牛尾巴"},
+    };
+    for (const Case& c : cases) {
+        ReopenStore();
+        Form3->Show();
+        Type(Form3->RiddleBox, L"未确认");
+        Type(Form3->AnswerBox, L"");
+        EXPECT_EQ(store()->State(), TDataSetState::dsBrowse) << c.name;
+        EXPECT_EQ(Form1->RiddleLabel->Caption(), L"一口咬掉牛尾巴") << c.name;
+        c.leave();
+        EXPECT_EQ(Form3->RiddleBox->Text(), c.riddleShown) << c.name;
+        EXPECT_EQ(Form1->RiddleLabel->Caption(), c.riddleShown) << c.name;
+        EXPECT_EQ(RowsOnDisk(), stored) << c.name;
+    }
+    EXPECT_TRUE(errors_.empty());
 }
 
 // ---- list window -------------------------------------------------------------
@@ -319,7 +367,7 @@ TEST_F(EditListTest, LoadMakesLineBreaksCrLfAndCloseWritesTheTextExactly) {
     EXPECT_TRUE(errors_.empty());
 }
 
-TEST_F(EditListTest, MissingFileAtStartKeepsTheFirstLineAndTheCloseCreatesIt) {
+TEST_F(EditListTest, MissingFileAtStartGivesAnEmptyListAndTheCloseCreatesIt) {
     fs::path file = dir_ / "missing.txt";
     fs::remove(file);
     std::string error;
@@ -330,10 +378,12 @@ TEST_F(EditListTest, MissingFileAtStartKeepsTheFirstLineAndTheCloseCreatesIt) {
     }
     EXPECT_EQ(error.rfind("Cannot open file \"", 0), 0u) << error;
     EXPECT_NE(error.find(Narrow(file.wstring())), std::string::npos) << error;
-    EXPECT_EQ(Form5->ListText(), L"sui1");
+    EXPECT_EQ(Form5->ListText(), L"");
+    EXPECT_EQ(Form5->LineCount(), 0);
     Form5->Show();
     CloseWindow(Form5);
-    EXPECT_EQ(ReadBytes(file), "sui1");
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(ReadBytes(file), "");
 }
 
 TEST_F(EditListTest, UnwritableFileKeepsTheWindowOpenWithItsText) {
@@ -358,6 +408,22 @@ TEST_F(EditListTest, UnwritableFileKeepsTheWindowOpenWithItsText) {
     EXPECT_FALSE(IsWindowVisible(Form5->Handle()));
     EXPECT_EQ(ReadBytes(file), Utf8ToGbk("新的一行"));
     EXPECT_EQ(errors_.size(), 1u);
+}
+
+// The read-only flag is honoured whoever runs the program.
+TEST_F(EditListTest, ReadOnlyFileIsNotReplaced) {
+    fs::path file = dir_ / "readonly.txt";
+    Form5Under(file, "甲");
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    Form5->Show();
+    Type(Form5->Memo1, L"新的一行");
+    CloseWindow(Form5);
+    EXPECT_TRUE(IsWindowVisible(Form5->Handle()));
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].rfind(L"Cannot create file \"" + file.wstring() + L"\". ", 0), 0u) << errors_[0];
+    EXPECT_EQ(ReadBytes(file), Utf8ToGbk("甲"));
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    CloseWindow(Form5);
 }
 
 TEST_F(EditListTest, QuizSeesUnsavedEditsAsLogicalLines) {

@@ -3,9 +3,9 @@
 // bands, the list's horizontal gradient from #FEE7C5 to white, and the hot
 // item's frame across the row.
 #include "Bitmap.h"
-#include "Text.h"
 #include "BrowserBar.h"
 #include "OutBarGroup.h"
+#include "Text.h"
 #include "WindowLook.h"
 #include "outlookbar_testing.h"
 

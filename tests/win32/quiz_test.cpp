@@ -1,5 +1,6 @@
 #include "app_fixture.h"
 
+#include "Bitmap.h"
 #include "Button.h"
 #include "DBCtrls.h"
 #include "FlatPanel.h"
@@ -9,6 +10,8 @@
 #include "VelaButton.h"
 #include "WinSkinData.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 
 using namespace yq;
@@ -53,6 +56,44 @@ TEST_F(Quiz, LayoutStacksTheRiddleTextsBetweenTheButtonRows) {
     EXPECT_EQ(Bounds(Form1->AnswerLabel), (std::vector<long>{2, 279, 782, 360}));
     EXPECT_EQ(Bounds(Form1->UserBankButton), (std::vector<long>{496, 350, 553, 399}));
     EXPECT_EQ(Form1->AnswerLabel->Font().Height(), -19);
+}
+
+// A riddle or target too long for its label is made to fit it, wholly:
+// smaller type first, then two lines; one that fits keeps the designed font.
+TEST_F(Quiz, LongTextsFitTheirLabels) {
+    struct Case {
+        TCustomLabel* label;
+        int characters;
+        bool designedFont;
+    } cases[] = {
+        {Form1->RiddleLabel, 1, true},   {Form1->RiddleLabel, 14, true},  {Form1->RiddleLabel, 15, false},
+        {Form1->RiddleLabel, 30, false}, {Form1->RiddleLabel, 60, false}, {Form1->TargetLabel, 1, true},
+        {Form1->TargetLabel, 26, true},  {Form1->TargetLabel, 60, false},
+    };
+    TBitmap scratch(16, 16);
+    for (const Case& c : cases) {
+        std::wstring text;
+        for (int i = 0; i < c.characters; ++i)
+            text += L"灯谜猜字打一成语"[i % 8];
+        c.label->SetCaption(text);
+        RECT area = c.label->ClientRect();
+        TLabelFit fit = c.label->FitText(scratch.Canvas(), area);
+        std::wstring joined;
+        int widest = 0;
+        for (const std::wstring& line : fit.lines) {
+            joined += line;
+            widest = std::max(widest, scratch.Canvas().TextWidth(line));
+        }
+        EXPECT_EQ(joined, text) << c.characters;
+        EXPECT_LE(widest, area.right - area.left) << c.characters;
+        EXPECT_LE(fit.lineHeight * int(fit.lines.size()), area.bottom - area.top) << c.characters;
+        EXPECT_GE(fit.fontHeight, TCustomLabel::kMinFitHeight) << c.characters;
+        EXPECT_EQ(fit.fontHeight == std::abs(c.label->Font().Height()), c.designedFont) << c.characters;
+    }
+    // The counter's line fits its 21-pixel strip.
+    TLabelFit counter = Form1->Label3->FitText(scratch.Canvas(), Form1->Label3->ClientRect());
+    EXPECT_LE(counter.lineHeight, Form1->Label3->Height());
+    Form1->RunStatement("select * from 灯谜库");
 }
 
 TEST_F(Quiz, RandomAndSequentialRaiseTheCounterAndHideTheAnswer) {
@@ -108,7 +149,8 @@ TEST_F(Quiz, ReadAloudSpeaksTheLabelsTextsInOrderEachTime) {
     Form1->ReadAloud();
     Form1->btn2->Click();
     const std::wstring tag = L"<LANG LANGID=\"804\">";
-    std::vector<std::wstring> once = {L"volume 100", L"rate -3", L"1" + tag + L"一口咬掉牛尾巴", L"1" + tag + L"打一字"};
+    std::vector<std::wstring> once = {L"volume 100", L"rate -3", L"1" + tag + L"一口咬掉牛尾巴",
+                                      L"1" + tag + L"打一字"};
     std::vector<std::wstring> twice = once;
     twice.insert(twice.end(), once.begin(), once.end());
     EXPECT_EQ(calls, twice);
@@ -143,8 +185,11 @@ TEST_F(Quiz, UserRiddleBankWalksTheLogicalLines) {
         {L"  甲  乙 丙 丁\r\n戊 己\r\n\r\n庚 辛 壬\r\n",
          {{L"甲|乙|丙", 1}, {L"戊|己|", 2}, {L"||", 3}, {L"庚|辛|壬", 0}, {L"甲|乙|丙", 1}}},
         // A line far longer than the list window is wide is still one riddle.
-        {L"长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长 谜目 谜底\r\n末 目 底",
-         {{L"长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长|谜目|谜底", 1},
+        {L"长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长 谜目 "
+         L"谜底\r\n末 目 底",
+         {{L"长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长长|谜目|"
+           L"谜底",
+           1},
           {L"末|目|底", 0}}},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,83 @@
+#pragma once
+// TGalleryForm: the skin gallery's main window.  A tool bar, a page
+// control with one page per family of controls in their interesting
+// states, and a status bar with a size grip; a context menu; the skin
+// component SkinData1 (our built-in skin, or a skin file, opened from the
+// tool bar or dropped on the window) that the skin engine paints every
+// window from.  Every control is owned by the form.
+#include "Form.h"
+#include "GalleryOptions.h"
+
+#include <string>
+
+namespace yq {
+class TPageControl;
+class TPopupMenu;
+class TSkinData;
+class TStatusBar;
+class TToolBar;
+class TToolButton;
+} // namespace yq
+
+namespace yq::gallery {
+
+class TGalleryForm : public TForm {
+    YQ_CLASS(TGalleryForm, TForm)
+public:
+    explicit TGalleryForm(TComponent* owner = nullptr);
+
+    // Takes the command line's choices: a skin file (the error text when it
+    // cannot be read, the built-in skin staying), the page, the skin off.
+    std::wstring Apply(const TGalleryOptions& options);
+
+    TPageControl* Pages() const { return pages_; }
+    TSkinData* SkinData1() const { return skinData_; }
+    TStatusBar* StatusBar() const { return statusBar_; }
+    TToolBar* ToolBar() const { return toolBar_; }
+    TPopupMenu* ContextMenu() const { return contextMenu_; }
+
+    // Shows page `number` (from 1); false when there is no such page.
+    bool ShowPage(int number);
+    void NextPage(bool forward);
+    // Loads a skin file into SkinData1; the error text, or "" when loaded.
+    std::wstring LoadSkinFile(const std::wstring& path);
+    // Reads the skin file again (after its author changed it).
+    void ReloadSkin();
+    void SetSkinActive(bool active);
+    // A line in the status bar about what the user just did.
+    void Report(const std::wstring& text);
+
+    // The windows the dialog page opens.
+    void OpenSkin();
+    void ShowPlatformMessageBox();
+    void ShowFrameworkMessageForm();
+    void ShowInputBox();
+    void ShowPlatformDialog();
+    void ShowTag99Form();
+
+protected:
+    void DoContextPopup(POINT mousePos, bool& handled) override;
+    // A skin file dropped on the window is loaded.
+    void CreateParamsFor(CreateParams& params) override;
+    void WndProc(TMessage& message) override;
+
+private:
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildPages();
+    void BuildContextMenu();
+    void BuildSkin();
+    void UpdateStatus();
+    void DropFiles(WPARAM drop);
+
+    TToolBar* toolBar_ = nullptr;
+    TToolButton* skinButton_ = nullptr;
+    TPageControl* pages_ = nullptr;
+    TStatusBar* statusBar_ = nullptr;
+    TPopupMenu* contextMenu_ = nullptr;
+    TSkinData* skinData_ = nullptr;
+    std::wstring skinName_;
+    std::wstring skinFile_; // the skin file in use; empty for the built-in skin
+};
+
+} // namespace yq::gallery

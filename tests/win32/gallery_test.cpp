@@ -1,0 +1,135 @@
+// The skin gallery: its command line, every kind of control on its pages,
+// the platform dialog it opens, and no GDI or USER objects left behind by
+// making and freeing its main form.
+#include "ComboBox.h"
+#include "GalleryDialogs.h"
+#include "GalleryForm.h"
+#include "GalleryOptions.h"
+#include "PageControl.h"
+#include "StatusBar.h"
+#include "TrackBar.h"
+#include "WinSkinData.h"
+#include "gui_counts.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+using namespace yq;
+using namespace yq::gallery;
+
+namespace {
+
+TEST(GalleryOptionsTest, CommandLinesAreUnderstoodOrRefusedWithAReason) {
+    struct Case {
+        std::vector<std::wstring> args;
+        std::wstring skinFile;
+        int page;
+        bool unskinned, error;
+    } cases[] = {
+        {{}, L"", 1, false, false},
+        {{L"my.skn"}, L"my.skn", 1, false, false},
+        {{L"--page", L"3", L"--unskinned"}, L"", 3, true, false},
+        {{L"--unskinned", L"C:\\skins\\蓝色.skn", L"--page", L"8"}, L"C:\\skins\\蓝色.skn", 8, true, false},
+        {{L"--page"}, L"", 1, false, true},
+        {{L"--page", L"0"}, L"", 1, false, true},
+        {{L"--page", L"x"}, L"", 1, false, true},
+        {{L"--colour"}, L"", 1, false, true},
+        {{L"a.skn", L"b.skn"}, L"a.skn", 1, false, true},
+    };
+    for (const Case& c : cases) {
+        TGalleryOptions o = ParseGalleryOptions(c.args);
+        EXPECT_EQ(!o.error.empty(), c.error) << c.args.size();
+        if (c.error) continue;
+        EXPECT_EQ(o.skinFile, c.skinFile);
+        EXPECT_EQ(o.page, c.page);
+        EXPECT_EQ(o.unskinned, c.unskinned);
+    }
+}
+
+// Components of the form by class name.
+std::multimap<std::string, TComponent*> ByClass(TComponent& form) {
+    std::multimap<std::string, TComponent*> m;
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        m.emplace(form.Components(i)->ClassName(), form.Components(i));
+    return m;
+}
+
+TEST(GalleryFormTest, EveryControlKindIsOnAPageAndTheSkinIsTheBuiltInOne) {
+    TGalleryForm form;
+    form.Handle();
+    auto controls = ByClass(form);
+    for (const char* cls : {"TButton",      "TBitBtn",      "TSpeedButton", "TCheckBox", "TRadioButton",
+                            "TGroupBox",    "TRadioGroup",  "TComboBox",    "TListBox",  "TListView",
+                            "TPageControl", "TTabSheet",    "TTabControl",  "TToolBar",  "TToolButton",
+                            "TStatusBar",   "TProgressBar", "TTrackBar",    "TUpDown",   "TScrollBar",
+                            "TEdit",        "TMemo",        "TDBGrid",      "TDBEdit",   "TPopupMenu"})
+        EXPECT_TRUE(controls.count(cls)) << cls;
+    // Combo boxes of the three styles, track bars of both orientations.
+    std::set<std::string> styles, orientations;
+    for (auto [it, end] = controls.equal_range("TComboBox"); it != end; ++it)
+        styles.insert(GetEnumPropName(it->second, "Style"));
+    for (auto [it, end] = controls.equal_range("TTrackBar"); it != end; ++it)
+        orientations.insert(GetEnumPropName(it->second, "Orientation"));
+    EXPECT_EQ(styles, (std::set<std::string>{"csDropDown", "csSimple", "csDropDownList"}));
+    EXPECT_EQ(orientations, (std::set<std::string>{"trHorizontal", "trVertical"}));
+    EXPECT_TRUE(GetWindowLongW(form.StatusBar()->Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
+
+    TSkinData* skin = form.SkinData1();
+    EXPECT_EQ(skin->Name(), "SkinData1");
+    EXPECT_EQ(skin->SkinFormtype(), sfMainform);
+    EXPECT_FALSE(skin->SkinEmpty());
+    EXPECT_TRUE(skin->Active());
+
+    // The command line's choices.
+    TGalleryOptions options;
+    options.page = 4;
+    options.unskinned = true;
+    EXPECT_EQ(form.Apply(options), L"");
+    EXPECT_EQ(form.Pages()->ActivePageIndex(), 3);
+    EXPECT_FALSE(skin->Active());
+    options.page = 99; // no such page: the first
+    options.skinFile = L"Z:\\no\\such\\skin.skn";
+    EXPECT_NE(form.Apply(options), L"");
+    EXPECT_EQ(form.Pages()->ActivePageIndex(), 0);
+    EXPECT_NE(form.StatusBar()->Panels()[0]->Text().find(L"有误"), std::wstring::npos);
+    form.NextPage(false); // wraps to the last page
+    EXPECT_EQ(form.Pages()->ActivePageIndex(), form.Pages()->PageCount() - 1);
+}
+
+TEST(GalleryFormTest, ThePlatformDialogIsADialogBoxOfPlatformControls) {
+    HWND dialog = CreatePlatformDialog(nullptr);
+    ASSERT_NE(dialog, nullptr);
+    wchar_t cls[32];
+    GetClassNameW(dialog, cls, 32);
+    EXPECT_STREQ(cls, L"#32770");
+    std::set<std::wstring> classes;
+    int children = 0;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT), ++children) {
+        GetClassNameW(c, cls, 32);
+        classes.insert(cls);
+    }
+    EXPECT_EQ(children, 13);
+    for (const wchar_t* expected : {L"Button", L"Edit", L"Static", L"ComboBox", L"ListBox", L"ScrollBar"})
+        EXPECT_TRUE(classes.count(expected)) << std::string(expected, expected + wcslen(expected)).size();
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 101, CB_GETCOUNT, 0, 0), 3);
+    DestroyWindow(dialog);
+}
+
+TEST(GalleryFormTest, MakingAndFreeingTheFormWithAllItsPagesLeavesNoGdiOrUserObjects) {
+    auto cycle = [] {
+        TGalleryForm form;
+        form.Handle();
+        for (int page = 1; page <= form.Pages()->PageCount(); ++page)
+            form.ShowPage(page);
+    };
+    cycle(); // first-use caches (fonts, classes, stock objects)
+    yq::test::GuiCounts before = yq::test::Counts();
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    EXPECT_EQ(yq::test::Counts(), before);
+}
+
+} // namespace
