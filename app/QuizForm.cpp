@@ -209,6 +209,9 @@ void TForm1::BuildButtons() {
 
 void TForm1::BuildSkin() {
     SkinData1 = new TSkinData(this);
+    // Its settings arrive as stored ones: Loaded hands it to the skin
+    // manager once they are all in.
+    SkinData1->BeginLoading();
     SkinData1->SetName("SkinData1");
     SkinData1->SetDisableTag(99);
     SkinData1->SetSkinControls(SetOf(xcMainMenu) | SetOf(xcPopupMenu) | SetOf(xcToolbar) |
@@ -228,6 +231,7 @@ void TForm1::BuildSkin() {
     } catch (const std::exception&) {
     }
     SkinData1->SetActive(true);
+    SkinData1->EndLoading();
 }
 
 void TForm1::DoCreate() {

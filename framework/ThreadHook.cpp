@@ -18,6 +18,17 @@ struct THookKindChain {
     std::vector<TThreadHook*> links; // oldest first
     int running = 0;
 
+    // The thread's chains go at its exit, before objects of static
+    // lifetime that may still hold hooks: those are detached.
+    ~THookKindChain() {
+        for (TThreadHook* link : links)
+            link->chain_ = nullptr;
+        if (handle) UnhookWindowsHookEx(handle);
+    }
+    THookKindChain(const THookKindChain&) = delete;
+    THookKindChain& operator=(const THookKindChain&) = delete;
+    explicit THookKindChain(int k) : kind(k) {}
+
     LRESULT CallBelow(const TThreadHook* link, const TCall& call) {
         auto it = std::find(links.begin(), links.end(), link);
         if (it != links.end() && it != links.begin()) return (*(it - 1))->Dispatch(call);
@@ -90,7 +101,7 @@ TThreadHook::TThreadHook(int kind, TProc proc, TGuardPolicy policy)
     : kind_(kind), proc_(std::move(proc)), policy_(policy) {
     size_t index = KindIndex(kind);
     auto& slot = tChains[index];
-    if (!slot) slot = std::make_unique<THookKindChain>(THookKindChain{kind});
+    if (!slot) slot = std::make_unique<THookKindChain>(kind);
     if (!slot->handle) {
         slot->handle = SetWindowsHookExW(kind, ProcFor(index), nullptr, GetCurrentThreadId());
         if (!slot->handle) throw std::runtime_error("Cannot install the hook");
@@ -102,6 +113,7 @@ TThreadHook::TThreadHook(int kind, TProc proc, TGuardPolicy policy)
 TThreadHook::~TThreadHook() {
     for (TFrame* f = frame_; f; f = f->outer)
         f->destroyed = true;
+    if (!chain_) return;
     chain_->links.erase(std::find(chain_->links.begin(), chain_->links.end(), this));
     chain_->ReleaseIfIdle();
 }
@@ -120,6 +132,7 @@ LRESULT TThreadHook::Dispatch(const TCall& call) {
 }
 
 LRESULT TThreadHook::CallNext(const TCall& call) {
+    if (!chain_) return 0;
     LRESULT result = chain_->CallBelow(this, call);
     if (frame_) {
         frame_->passed = true;

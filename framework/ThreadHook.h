@@ -9,7 +9,9 @@
 // negative code go straight on, as the platform asks.  An exception thrown
 // by a procedure goes to the guard (default: shown after the current
 // message, since a window opened inside a creation hook would re-enter it);
-// the call then goes on unless it had been passed on already.
+// the call then goes on unless it had been passed on already.  A hook that
+// outlives its thread's exit (one held by an object of static lifetime) is
+// detached then: its platform hook is gone and destroying it does nothing.
 #include "Guard.h"
 
 #include <functional>

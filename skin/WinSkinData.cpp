@@ -2,7 +2,9 @@
 
 #include "Application.h"
 #include "Bmp.h"
+#include "Form.h"
 #include "QuickIni.h"
+#include "SkinManage.h"
 #include "SkinReader.h"
 #include "SkinValues.h"
 #include "Text.h"
@@ -48,7 +50,81 @@ TSkinData::TSkinData(TComponent* owner)
     }
 }
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+    if (!SkinManage) return;
+    SkinManage->RemoveSkinData(this);
+    // The manager lives as long as some skin data is registered.
+    if (SkinManage->SkinDatas().empty()) FinalizeSkinManage();
+}
+
+namespace {
+TSkinManage& ManagerFor(TSkinData* skin) {
+    TSkinManage& manager = EnsureSkinManage();
+    manager.AddSkinData(skin);
+    return manager;
+}
+} // namespace
+
+void TSkinData::Loaded() {
+    TComponent::Loaded();
+    if (Designing()) return;
+    TSkinManage& manager = ManagerFor(this);
+    if (formType_ != sfMainform) {
+        manager.Active = true;
+        ++manager.LoopState;
+        auto* form = dynamic_cast<TForm*>(Owner());
+        if (form && form->HandleAllocated()) manager.SkinWindow(form->Handle());
+        return;
+    }
+    manager.InstallHook();
+    if (active_) {
+        if (skinEmpty_) {
+            active_ = false;
+        } else {
+            manager.PendingSkinData = this;
+            manager.RequestAction(saSkinOn, kPendingActionInterval);
+        }
+    }
+    if (InSet(skinControls_, xcMainMenu))
+        skinControls_ &= ~SetOf(xcMenuItem);
+    else
+        skinControls_ &= ~SetOf(xcSystemMenu);
+}
+
+void TSkinData::SetActive(bool active) {
+    if (active == active_) return;
+    active_ = active;
+    if (Designing() || Loading()) return;
+    TSkinManage& manager = ManagerFor(this);
+    switch (formType_) {
+    case sfDialog:
+        return;
+    case sfOnlyThisForm:
+        manager.PendingSkinData = this;
+        if (!(active && skinEmpty_))
+            manager.RequestAction(active ? saSkinOn : saSkinOff, kPendingActionInterval);
+        return;
+    case sfMainform:
+        if (active) {
+            if (skinEmpty_) return;
+            manager.PendingSkinData = this;
+            manager.RequestAction(saSkinOn, kPendingActionInterval);
+            manager.LoopState = 1;
+        } else {
+            manager.PendingSkinData = this;
+            manager.RequestAction(saSkinOff, kPendingActionInterval);
+        }
+        return;
+    }
+}
+
+void TSkinData::ApplySkinChange() {
+    if (Designing() || Loading()) return;
+    TSkinManage& manager = ManagerFor(this);
+    manager.PendingSkinData = this;
+    manager.ClearSysButtonsOfPending();
+    if (manager.LoopState == 1) manager.RequestAction(saSkinChanged, kPendingActionInterval);
+}
 
 std::wstring TSkinData::Skin3rdText() const {
     std::wstring text;
@@ -89,9 +165,26 @@ void TSkinData::SetSkinFile(const std::wstring& path) {
     }
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(std::filesystem::path(path), error)) return;
-    blob_.Clear();
-    blob_.LoadFromFile(std::filesystem::path(path));
-    LoadSkin();
+    // Windows wearing this skin point into its objects: the load replaces
+    // them, and a load that fails leaves these windows plainly drawn.
+    if (SkinManage) {
+        SkinManage->PendingSkinData = this;
+        SkinManage->ClearSysButtonsOfPending();
+    }
+    bool loaded = false;
+    try {
+        blob_.Clear();
+        blob_.LoadFromFile(std::filesystem::path(path));
+        loaded = LoadSkin();
+    } catch (...) {
+        if (SkinManage) SkinManage->UnskinWindowsOf(this);
+        throw;
+    }
+    if (!loaded) {
+        if (SkinManage) SkinManage->UnskinWindowsOf(this);
+        return;
+    }
+    if (formType_ == sfMainform) ApplySkinChange();
 }
 
 void TSkinData::ReadSkinStream(TByteStream& reader) {

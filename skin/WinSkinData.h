@@ -5,10 +5,9 @@
 // skin is loaded, its objects (borders, caption, caption buttons, the
 // picture of every kind of control) and colours.
 //
-// The hand-over to the process-wide skin manager (creating it and
-// installing its hook when the component has been loaded, the requests made
-// by the Active setter, ApplySkinChange after a SkinFile load) belongs to
-// the manager and is added with it; until then Active only stores its value.
+// It hands activation to the process-wide skin manager (SkinManage.h):
+// Loaded registers it (a sfMainform one installs the manager's hook), the
+// Active setter and ApplySkinChange request the manager's switches.
 #include "Bitmap.h"
 #include "ByteStream.h"
 #include "Component.h"
@@ -92,7 +91,7 @@ public:
 
     // Published properties.
     bool Active() const { return active_; }
-    void SetActive(bool active) { active_ = active; }
+    void SetActive(bool active);
     int DisableTag() const { return disableTag_; }
     void SetDisableTag(int tag) { disableTag_ = tag; }
     TSkinControlTypes SkinControls() const { return skinControls_; }
@@ -137,6 +136,8 @@ public:
     // with xcFastReport "Tfr..." classes, are not skinned.
     void ShouldSkinWindow(const std::string& className, bool& doSkin);
     void DoSkinChanged();
+    // Makes the manager re-skin every window that uses this skin.
+    void ApplySkinChange();
     // The picture an archive entry reference names, during a load; other
     // references (and calls outside a load) clear the bitmap.
     void LoadSkinImage(TBitmap& bitmap, std::string_view reference) const;
@@ -191,6 +192,9 @@ public:
     TDataSkinObject* TrackbarThumbVert() const { return trackbarThumbVert_.get(); }
     TDataSkinBorder* UpDownHorz() const { return upDownHorz_.get(); }
     TDataSkinBorder* UpDownVert() const { return upDownVert_.get(); }
+
+protected:
+    void Loaded() override;
 
 private:
     bool Designing() const { return (ComponentState() & csDesigning) != 0; }

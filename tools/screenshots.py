@@ -5,7 +5,8 @@ Starts the built program (build/mingw/dist, or $YQ_DIST) on a private Xvfb
 through the end-to-end harness, opens each window with the browser's own
 buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png
 (default docs/screenshots); then the quiz showing a long riddle of the user
-riddle list (quiz-long.png) and the search's message box (message.png);
+riddle list (quiz-long.png), the search's input box (inputbox.png) and
+message box (message.png);
 then skingallery.exe unskinned, each page opened by a click on its tab and
 saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone).  Needs
 the mingw build and wininspect.
@@ -79,7 +80,7 @@ def program_windows(out):
         # The search with no Chinese keyword answers with a message box.
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
         s.choose_from_popup(0, 2)
-        s.wait_window("谜面搜索")
+        save_window(s, "谜面搜索", os.path.join(out, "inputbox.png"))
         s.type_text("abc")
         s.key("Return")
         save_window(s, TITLE, os.path.join(out, "message.png"))

@@ -22,8 +22,14 @@ class StartupTest(unittest.TestCase):
         with Session() as s:
             wid = s.wait_window(MAIN_CAPTION)
             self.assertIsNotNone(wid, "the main window did not appear")
-            geometry = s.window_geometry(wid)
-            self.assertEqual((geometry["WIDTH"], geometry["HEIGHT"]), (800, 600))
+            # The skin's frame: 14 pixels wider and 34 taller than the
+            # client area the window was made with (800 x 600 with the
+            # platform's frame).
+            def skinned():
+                g = s.window_geometry(wid)
+                _, _, w, h = s.origin(MAIN_CAPTION)
+                return (g["WIDTH"], g["HEIGHT"]) == (w + 14, h + 34) and (g, w, h)
+            self.assertTrue(wait_until(skinned, timeout=5), "the main window wears the skin's frame")
             s.screenshot("main-window")
             s.key("--window", wid, "alt+F4")
             self.assertEqual(s.wait_exit(), 0)

@@ -1,0 +1,48 @@
+#include "NCObject.h"
+
+#include "CaptionButtons.h"
+#include "SkinObjects.h"
+#include "WinSkinForm.h"
+
+#include <algorithm>
+
+namespace yq {
+
+void TNCObject::MouseEnter() {
+    if (Owner.HotObject && Owner.HotObject != this) Owner.HotObject->MouseLeave();
+    if (!Visible) return;
+    Owner.HotObject = this;
+    ButtonState = TButtonState::bsHot;
+    Paint();
+}
+
+void TNCObject::MouseDown() {
+    if (Owner.HotObject && Owner.HotObject != this) Owner.HotObject->MouseLeave();
+    if (!Visible) return;
+    Owner.HotObject = this;
+    ButtonState = TButtonState::bsPressed;
+    Paint();
+}
+
+void TNCObject::MouseUp() {
+    if (!Visible) return;
+    ButtonState = TButtonState::bsHot;
+    Paint();
+}
+
+void TNCObject::MouseLeave() {
+    if (!Visible) return;
+    if (Owner.HotObject == this) Owner.HotObject = nullptr;
+    ButtonState = TButtonState::bsNormal;
+    Paint();
+}
+
+TWinSysButton::TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& skinButton, int index)
+    : TNCObject(owner), SkinButton(skinButton), Index(index), Picture(&skinButton.Image),
+      FrameCount(std::max(1, skinButton.FrameCount)) {}
+
+void TWinSysButton::Paint() {
+    Owner.PaintCaption();
+}
+
+} // namespace yq

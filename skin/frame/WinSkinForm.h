@@ -1,0 +1,172 @@
+#pragma once
+// TWinSkinForm: the skinner of one top-level window (a framework form or a
+// bare window such as a message box).  It takes the window's messages over
+// (a message hook on a framework form, a subclass on a bare window), gives
+// the window a non-client area of the skin's border sizes, paints borders,
+// caption text and caption buttons from the skin, tracks the mouse over
+// the caption buttons, opens its own system menu and cuts the window to
+// the shape of its transparent border pixels.  UnskinWindow gives the
+// window back its procedure, styles, frame and rectangle.
+//
+// State: 0 created, 1 skinned, 3 skin change running, 4 unskinning,
+// 5 first resize running, 6 window destroyed (the manager frees it).
+#include "Bitmap.h"
+#include "CaptionButtons.h"
+#include "Component.h"
+#include "GdiObjects.h"
+#include "NCObject.h"
+
+#include <memory>
+#include <vector>
+
+#include <windows.h>
+
+namespace yq {
+
+class TForm;
+class TSkinData;
+class TDataSkinObject;
+class TDataSkinBorder;
+class TTimer;
+class TPopupMenu;
+class TMessageHook;
+class TWindowSubclass;
+struct TMessage;
+
+enum class TSkinFormState : std::uint8_t {
+    Created = 0,
+    Skinned = 1,
+    Changing = 3,
+    Unskinning = 4,
+    FirstResize = 5,
+    Destroyed = 6
+};
+enum class TFrameKind : std::uint8_t { Sizeable = 0, Fixed = 1, NoCaption = 2, DialogFrame = 3 };
+enum class TMdiKind : std::uint8_t { Ordinary = 0, MdiFrame = 1, MdiChild = 2 };
+enum class TSkinWindowState : std::uint8_t { Normal = 0, Maximized = 1, Minimized = 2 };
+
+// Bits of CaptionButtons.
+enum TCaptionButtonBits : unsigned {
+    cbMaximize = 1,
+    cbMinimize = 2,
+    cbSystemMenu = 8,
+    cbCaptionRemoved = 16
+};
+
+class TWinSkinForm : public TComponent {
+    YQ_CLASS(TWinSkinForm, TComponent)
+public:
+    explicit TWinSkinForm(TComponent* owner = nullptr);
+    ~TWinSkinForm() override;
+
+    // Framework forms: takes the form's message method over, then SkinWindow.
+    void SkinForm(TSkinData* skin, TForm* form);
+    // Attaches to Handle (set by the manager first).
+    void SkinWindow(TSkinData* skin);
+    void UnskinWindow();
+    void ClearSysButtons();
+    void BuildSysButtons();
+    void SkinChanged();
+    void SetCaptionStyles(bool on);
+    void UpdateRegion();
+    void DropRegion();
+    static void Repaint(HWND window);
+
+    HWND Handle = nullptr;
+    TForm* Form = nullptr;
+    TSkinData* SkinData = nullptr;
+    TSkinFormState State = TSkinFormState::Created;
+    TFrameKind FrameKind = TFrameKind::Fixed;
+    TMdiKind MdiKind = TMdiKind::Ordinary;
+    TSkinWindowState WindowState = TSkinWindowState::Normal;
+    bool IsActive = false;
+    unsigned CaptionButtons = 0;
+    bool FrameSkinned = false;
+    bool RightToLeft = false;
+    bool UnicodeWindow = true;
+    bool IsDialogClass = false;
+    DWORD OriginalStyle = 0;
+    int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+    int MenuHeight = 0;
+    int OriginalNcWidth = 0, OriginalNcHeight = 0;
+    RECT SavedClientRect{};
+    std::vector<std::unique_ptr<TWinSysButton>> SysButtons;
+    TNCObject* HotObject = nullptr;
+    HMENU NativeSystemMenu = nullptr;
+    TBitmap IconPicture;
+    TBitmap CaptionBuffer;
+    RECT CaptionTextRect{};
+    HRGN Region() const { return region_.Get(); }
+    TPopupMenu* SystemMenu() const { return systemMenu_; }
+    bool HoverTimerEnabled() const;
+
+    // Painting, for the frame's objects and tests.
+    void PaintFrame();
+    void PaintCaption();
+    // The whole frame drawn into `dc` as it appears at window size w x h.
+    void PaintFrameTo(HDC dc, int w, int h);
+    // What the caption buttons' visibility rules see now.
+    TCaptionFacts Facts() const;
+    bool ButtonVisible(const TWinSysButton& button) const;
+    void ShowSystemMenu(POINT screen);
+    void PerformAction(int action);
+
+private:
+    friend class TWinSysButton;
+    void HandleMessage(TMessage& m);
+    void CallPrevious(TMessage& m);
+    bool HandlesNonClient() const;
+    bool Minimized() const { return WindowState == TSkinWindowState::Minimized; }
+    bool FrameSuppressed() const;
+    void ReadBorderSizes();
+    void MakeIconPicture();
+    void BuildSystemMenu();
+    void FirstResize();
+    void LayoutButtons(int w);
+    int FrameIndexOf(const TDataSkinObject& border) const;
+    using TBorderPiece = std::unique_ptr<TBitmap>;
+    TBorderPiece BuildBorder(const TDataSkinBorder* border, const RECT& r, bool vertical) const;
+    void BuildCaptionBuffer(int w, int h);
+    void BuildCaptionBuffer(int w, const TBitmap* left, const TBitmap* right);
+    void ComposeCaption(int w);
+    void DrawCaptionText(HDC dc, int w);
+    TNCObject* ObjectAt(POINT window) const;
+    POINT WindowPoint(LPARAM screen) const;
+    void RefreshWindowState();
+    void HoverCheck();
+    void Maximize();
+    void Restore();
+    void Minimize();
+    void Close();
+    bool OnCommandMessage(TMessage& m);
+
+    // Message handlers (WinSkinFormMessages.cpp).
+    void WMNCCalcSize(TMessage& m);
+    void WMNCPaint(TMessage& m);
+    void WMNCActivate(TMessage& m);
+    void WMNCHitTest(TMessage& m);
+    void WMNCMouseMove(TMessage& m);
+    void WMNCLButtonDown(TMessage& m);
+    void WMNCLButtonUp(TMessage& m);
+    void WMNCLButtonDblClk(TMessage& m);
+    void WMNCRButtonDown(TMessage& m);
+    void WMSize(TMessage& m);
+    void WMGetMinMaxInfo(TMessage& m);
+    void WMSysCommand(TMessage& m);
+    void WMSkinStart(TMessage& m);
+
+    std::unique_ptr<TMessageHook> formHook_;
+    std::unique_ptr<TWindowSubclass> subclass_;
+    TTimer* hoverTimer_ = nullptr;
+    TPopupMenu* systemMenu_ = nullptr;
+    TRegionHandle region_;
+    SIZE regionSize_{};
+    TFontHandle captionFont_;
+    TColor savedColour_ = 0;
+    int rightButtonsLeft_ = 0;
+    DWORD lastMenuTick_ = 0;
+    bool started_ = false;
+    bool menuTracking_ = false;
+};
+
+} // namespace yq

@@ -1,0 +1,143 @@
+"""The skinned frames of the program's windows with real input: border
+sizes, the transparent corners, the hot caption button, the caption's double
+click, and the close button of the quiz window."""
+import re
+import subprocess
+import time
+import unittest
+
+from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, TITLE, Session, install_fixture, wait_until
+
+BORDER_LEFT, BORDER_TOP = 7, 27
+CLOSE_X, MAXIMIZE_X, BUTTON_Y = 36, 64, 4  # caption buttons: Align right, this far from the right edge
+MAGENTA = (255, 0, 255)
+
+
+def pixels(shot, x, y, w, h):
+    """Rows of (r, g, b) of a rectangle of a screenshot."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
+    width, height, data = int(header[1]), int(header[2]), raw[header.end():]
+    return [[tuple(data[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+            for row in range(height)]
+
+
+class SkinFrameTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.s = s = Session(prepare=install_fixture).__enter__()
+        try:
+            if not s.wait_window(MAIN_CAPTION):
+                raise AssertionError("the browser window did not appear")
+            time.sleep(1.5)
+        except BaseException:
+            s.__exit__(None, None, None)
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.__exit__(None, None, None)
+
+    def geometry(self, caption):
+        return self.s.window_geometry(self.s.find_window(caption))
+
+    def test_browser_wears_the_skin_borders_and_cut_corners(self):
+        g = self.geometry(MAIN_CAPTION)
+        ox, oy, w, h = self.s.origin(MAIN_CAPTION)
+        self.assertEqual((ox - g["X"], oy - g["Y"]), (BORDER_LEFT, BORDER_TOP))
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]), (w + 14, h + 34))
+        shot = self.s.screenshot("skin-browser")
+        corner = pixels(shot, g["X"], g["Y"], 1, 1)[0][0]
+        behind = pixels(shot, max(0, g["X"] - 2), max(0, g["Y"] - 2), 1, 1)[0][0]
+        self.assertNotEqual(corner, MAGENTA)
+        self.assertEqual(corner, behind, "the rounded corner shows what lies behind")
+
+    def test_hovering_the_close_button_shows_its_hot_frame_and_leaving_restores_it(self):
+        g = self.geometry(MAIN_CAPTION)
+        box = (g["X"] + g["WIDTH"] - CLOSE_X, g["Y"] + BUTTON_Y, 16, 16)
+        self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
+        time.sleep(0.6)
+        normal = pixels(self.s.screenshot("skin-close-normal"), *box)
+        self.s.xdotool("mousemove", box[0] + 6, box[1] + 6, "sleep", 0.1, "mousemove", box[0] + 8, box[1] + 8)
+        time.sleep(0.4)
+        hot = pixels(self.s.screenshot("skin-close-hot"), *box)
+        self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
+        time.sleep(0.8)
+        left = pixels(self.s.screenshot("skin-close-left"), *box)
+        self.assertNotEqual(hot, normal)
+        self.assertEqual(left, normal)
+
+    def test_double_click_on_the_browser_caption_does_not_maximise_it(self):
+        before = self.geometry(MAIN_CAPTION)
+        self.s.xdotool("mousemove", before["X"] + 200, before["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
+        time.sleep(1.0)
+        self.assertEqual(self.geometry(MAIN_CAPTION), before)
+
+    def framed(self, caption):
+        """The window wears the skin's frame around its client area."""
+        def probe():
+            g = self.geometry(caption)
+            ox, oy, w, h = self.s.origin(caption)
+            return (ox - g["X"], oy - g["Y"], g["WIDTH"] - w, g["HEIGHT"] - h) == (BORDER_LEFT, BORDER_TOP, 14, 34)
+        return wait_until(probe, timeout=5)
+
+    def test_input_box_and_message_box_wear_the_frame_and_answer_their_keys(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
+        self.assertTrue(self.s.choose_from_popup(0, 2), "the search menu did not pop up")
+        self.assertTrue(self.s.wait_window("谜面搜索"), "the input box did not appear")
+        self.assertTrue(self.framed("谜面搜索"))
+        self.s.screenshot("skin-input-box")
+        self.s.type_text("abc")
+        self.s.key("Return")
+        self.assertEqual(self.s.message_box(), "请输入搜索关键字")
+        self.assertTrue(self.framed(TITLE))
+        self.s.screenshot("skin-message-box")
+        self.assertTrue(self.s.answer_box())
+
+    def test_quiz_maximises_and_restores_by_button_and_by_double_click_and_stays_put_when_maximised(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
+        time.sleep(1.0)
+        normal = self.geometry(QUIZ_CAPTION)
+        screen_w = int(self.s.xdotool("getdisplaygeometry").split()[0])
+
+        def toggle_by_button():
+            g = self.geometry(QUIZ_CAPTION)
+            self.s.click(g["X"] + g["WIDTH"] - MAXIMIZE_X + 8, g["Y"] + BUTTON_Y + 8)
+
+        def toggle_by_double_click():
+            g = self.geometry(QUIZ_CAPTION)
+            self.s.xdotool("mousemove", g["X"] + 300, g["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
+
+        for toggle in (toggle_by_button, toggle_by_double_click):
+            with self.subTest(toggle.__name__):
+                toggle()
+                self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION)["WIDTH"] >= screen_w, timeout=5),
+                                "maximised")
+                zoomed = self.geometry(QUIZ_CAPTION)
+                self.s.screenshot("skin-quiz-maximised")
+                # Dragging the caption of a maximised window moves nothing.
+                self.s.xdotool("mousemove", zoomed["X"] + 300, zoomed["Y"] + 14, "mousedown", 1,
+                               "mousemove", zoomed["X"] + 360, zoomed["Y"] + 80, "sleep", 0.2, "mouseup", 1)
+                time.sleep(0.5)
+                self.assertEqual(self.geometry(QUIZ_CAPTION), zoomed)
+                toggle()
+                self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5), "restored")
+        self.s.close_window(QUIZ_CAPTION, (700, 250))
+        wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10)
+
+    def test_the_quiz_close_button_hides_the_quiz_window(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
+        time.sleep(1.0)
+        g = self.geometry(QUIZ_CAPTION)
+        ox, oy, w, h = self.s.origin(QUIZ_CAPTION)
+        self.assertEqual((g["WIDTH"], g["HEIGHT"]), (w + 14, h + 34))
+        self.s.click(g["X"] + g["WIDTH"] - CLOSE_X + 8, g["Y"] + BUTTON_Y + 8)
+        self.assertTrue(wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10))
+        self.assertTrue(self.s.find_window(MAIN_CAPTION), "the program goes on")
+
+
+if __name__ == "__main__":
+    unittest.main()

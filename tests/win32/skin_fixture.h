@@ -1,0 +1,76 @@
+#pragma once
+// Our embedded skin in a TSkinData loaded as stored settings are, bare
+// test windows, and a message pump.
+#include "SkinManage.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+
+namespace yq::testing {
+
+// Settings in, then Loaded: as the quiz window's SkinData1 is made.
+inline TSkinData* LoadSkinData(TComponent* owner = nullptr, TSkinFormType type = sfMainform,
+                               bool active = true) {
+    auto* skin = new TSkinData(owner);
+    skin->BeginLoading();
+    skin->SetSkinFormtype(type);
+    TByteStream stored = ResourceStream(kEmbeddedSkinResource);
+    skin->ReadSkinStream(stored);
+    skin->SetActive(active);
+    skin->EndLoading();
+    return skin;
+}
+
+inline void Pump(int milliseconds = 0) {
+    const DWORD end = GetTickCount() + DWORD(milliseconds);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (milliseconds) Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+// A top-level window of a plain class of our own (DefWindowProcW).
+class TBareWindow {
+public:
+    TBareWindow(const wchar_t* className, DWORD style, int w, int h, HWND owner = nullptr,
+                DWORD exStyle = 0) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = className;
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(exStyle, className, L"测试窗口", style, 50, 40, w, h, owner, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    }
+    ~TBareWindow() {
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+        Pump();
+    }
+    TBareWindow(const TBareWindow&) = delete;
+    TBareWindow& operator=(const TBareWindow&) = delete;
+    HWND Get() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+inline SIZE WindowSize(HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+inline SIZE ClientSize(HWND h) {
+    RECT r{};
+    GetClientRect(h, &r);
+    return {r.right, r.bottom};
+}
+
+} // namespace yq::testing
