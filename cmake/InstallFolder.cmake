@@ -40,6 +40,6 @@ add_custom_target(dist ALL DEPENDS
 # the installation folder as it is, zipped by CPack (top-level CMakeLists).
 install(DIRECTORY "${YQ_DIST}/" DESTINATION ".")
 # Without the debugging information the build keeps for its own use.
-install(CODE "foreach(exe IN ITEMS yunqiao.exe yqzs.exe)
+install(CODE "foreach(exe IN ITEMS yunqiao.exe yqzs.exe skingallery.exe)
   execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${exe}\")
 endforeach()")

@@ -84,10 +84,9 @@ LRESULT TApplication::AppMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_SETFOCUS:
         // The task-bar button activated the program: the main form takes
-        // over.
-        if (mainForm_ && mainForm_->HandleAllocated() && IsWindowVisible(mainForm_->Handle()) &&
-            IsWindowEnabled(mainForm_->Handle())) {
-            SetActiveWindow(mainForm_->Handle());
+        // over, or the form a modal loop runs for.
+        if (HWND form = FormToActivate()) {
+            SetActiveWindow(form);
             return 0;
         }
         break;
@@ -107,6 +106,17 @@ LRESULT TApplication::AppMessage(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(h, msg, wp, lp);
 }
 
+HWND TApplication::FormToActivate() const {
+    auto usable = [](TForm* f) {
+        return f && f->HandleAllocated() && IsWindowVisible(f->Handle()) && IsWindowEnabled(f->Handle());
+    };
+    if (usable(mainForm_)) return mainForm_->Handle();
+    for (int i = Screen().FormCount() - 1; i >= 0; --i)
+        if (TForm* f = Screen().Forms(i); usable(f) && f->FormStyle != TFormStyle::fsMDIChild)
+            return f->Handle();
+    return nullptr;
+}
+
 void TApplication::HideForms(HWND app) {
     for (int i = 0; i < Screen().FormCount(); ++i) {
         TForm* f = Screen().Forms(i);
@@ -123,8 +133,7 @@ void TApplication::ShowHiddenForms() {
     forms.swap(hiddenForms_);
     for (HWND h : forms)
         if (IsWindow(h)) ShowWindow(h, SW_SHOWNA);
-    if (mainForm_ && mainForm_->HandleAllocated() && IsWindowVisible(mainForm_->Handle()))
-        SetActiveWindow(mainForm_->Handle());
+    if (HWND form = FormToActivate()) SetActiveWindow(form);
 }
 
 // Ctrl+F4, Ctrl+F6 and the Alt+- system menu of MDI children.

@@ -103,6 +103,7 @@ private:
     bool IsMDIMsg(MSG& msg);
     void HideForms(HWND app);
     void ShowHiddenForms();
+    HWND FormToActivate() const;
     HWND handle_ = nullptr;
     std::vector<HWND> hiddenForms_; // hidden while the program is minimised
     TForm* mainForm_ = nullptr;

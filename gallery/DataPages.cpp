@@ -70,6 +70,8 @@ void BuildDialogsPage(TGalleryForm& form, TTabSheet* sheet) {
         {"btnOpenFile", L"打开文件对话框", L"平台的打开文件对话框（用来选皮肤文件）",
          &TGalleryForm::OpenSkin},
         {"btnTag99", L"标记 99 的窗口", L"Tag 为 99：皮肤不画它（DisableTag）", &TGalleryForm::ShowTag99Form},
+        {"btnMdi", L"多文档框架", L"MDI 框架和子窗口；最大化子窗口，标题按钮并进菜单栏",
+         &TGalleryForm::OpenMdiFrame},
     };
     int y = 16;
     for (const Opener& o : openers) {

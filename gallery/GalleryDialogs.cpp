@@ -199,6 +199,12 @@ void TGalleryForm::ShowPlatformDialog() {
     Report(result == IDOK ? L"平台对话框：确定" : L"平台对话框：取消");
 }
 
+void TGalleryForm::ShowAbout() {
+    TMessageForm form(this, L"关于皮肤画廊",
+                      L"云樵皮肤画廊：每一种控件都在这里，皮肤引擎把它们画成皮肤的样子。", false);
+    form.ShowModal();
+}
+
 void TGalleryForm::ShowTag99Form() {
     TForm form(this);
     form.SetName("Tag99Form");

@@ -1,9 +1,12 @@
 #include "GalleryForm.h"
 
+#include "Application.h"
 #include "Dialogs.h"
 #include "GalleryArt.h"
+#include "GalleryMdi.h"
 #include "GalleryPages.h"
 #include "ImgList.h"
+#include "MainMenu.h"
 #include "Menus.h"
 #include "PageControl.h"
 #include "StatusBar.h"
@@ -50,7 +53,30 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     BuildStatusBar();
     BuildPages();
     BuildContextMenu();
+    BuildMainMenu();
+    SetClientSize(760, 540);
     ShowPage(1);
+    previousOnMessage_ = Application().OnMessage;
+    Application().OnMessage = [this](MSG& msg, bool& handled) {
+        ShortCutKey(msg, handled);
+        if (!handled && previousOnMessage_) previousOnMessage_(msg, handled);
+    };
+}
+
+TGalleryForm::~TGalleryForm() {
+    Application().OnMessage = previousOnMessage_;
+}
+
+void TGalleryForm::ShortCutKey(MSG& msg, bool& handled) {
+    if (msg.message != WM_KEYDOWN || !HandleAllocated() || GetActiveWindow() != Handle()) return;
+    bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (msg.wParam == VK_F5 && !ctrl) {
+        ReloadSkin();
+        handled = true;
+    } else if (msg.wParam == 'O' && ctrl) {
+        OpenSkin();
+        handled = true;
+    }
 }
 
 std::wstring TGalleryForm::Apply(const TGalleryOptions& options) {
@@ -263,6 +289,51 @@ void TGalleryForm::DropFiles(WPARAM wp) {
     Report(L"打开了皮肤：" + path);
 }
 
+void TGalleryForm::BuildMainMenu() {
+    mainMenu_ = new TMainMenu(this);
+    mainMenu_->SetName("MainMenu1");
+    auto add = [&](TMenuItem* parent, const wchar_t* caption, TNotifyEvent onClick) {
+        auto* item = new TMenuItem(mainMenu_);
+        item->SetCaption(caption);
+        item->OnClick = std::move(onClick);
+        parent->Add(item);
+        return item;
+    };
+    TMenuItem* file = add(mainMenu_->Items(), L"文件(&F)", nullptr);
+    add(file, L"打开皮肤(&O)…", [this](TComponent*) { OpenSkin(); })->SetShortCut(ShortCut('O', scCtrl));
+    add(file, L"重新载入皮肤(&R)", [this](TComponent*) { ReloadSkin(); })->SetShortCut(VK_F5);
+    skinItem_ = add(file, L"启用皮肤(&S)", [this](TComponent*) { SetSkinActive(!skinData_->Active()); });
+    add(file, L"-", nullptr);
+    add(file, L"退出(&X)", [this](TComponent*) { Close(); });
+    TMenuItem* pages = add(mainMenu_->Items(), L"页面(&P)", nullptr);
+    for (int i = 0; i < pages_->PageCount(); ++i)
+        add(pages, pages_->Pages(i)->Caption().c_str(), [this, i](TComponent*) { ShowPage(i + 1); });
+    add(pages, L"-", nullptr);
+    add(pages, L"不可用的项", nullptr)->SetEnabled(false);
+    TMenuItem* window = add(mainMenu_->Items(), L"窗口(&W)", nullptr);
+    add(window, L"新的子窗口(&N)", [this](TComponent*) { MdiFrame()->NewChild(); });
+    add(window, L"平铺(&T)", [this](TComponent*) { MdiFrame()->Tile(); });
+    add(window, L"层叠(&C)", [this](TComponent*) { MdiFrame()->Cascade(); });
+    TMenuItem* help = add(mainMenu_->Items(), L"帮助(&H)", nullptr);
+    add(help, L"关于皮肤画廊(&A)…", [this](TComponent*) { ShowAbout(); });
+    SetMenu(mainMenu_);
+}
+
+TMdiFrame* TGalleryForm::MdiFrame() {
+    if (!mdi_) {
+        mdi_ = new TMdiFrame(this);
+        mdi_->FreeNotification(this);
+        Report(L"打开了多文档框架");
+    }
+    mdi_->Show();
+    return mdi_;
+}
+
+void TGalleryForm::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == mdi_) mdi_ = nullptr;
+}
+
 void TGalleryForm::DoContextPopup(POINT mousePos, bool& handled) {
     TForm::DoContextPopup(mousePos, handled);
     if (handled) return;
@@ -297,6 +368,12 @@ void TGalleryForm::UpdateStatus() {
         index < 0 ? L"" : L"第 " + std::to_wstring(index + 1) + L" 页：" + pages_->Pages(index)->Caption();
     statusBar_->Panels()[1]->SetText(page);
     if (skinButton_) skinButton_->SetDown(skinData_->Active());
+    if (skinItem_) skinItem_->SetChecked(skinData_->Active());
+    if (mainMenu_) {
+        TMenuItem* pages = mainMenu_->Items()->Items(1);
+        for (int i = 0; i < pages_->PageCount() && i < pages->Count(); ++i)
+            pages->Items(i)->SetChecked(i == index);
+    }
 }
 
 } // namespace yq::gallery

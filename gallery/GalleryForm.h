@@ -8,9 +8,12 @@
 #include "Form.h"
 #include "GalleryOptions.h"
 
+#include <functional>
 #include <string>
 
 namespace yq {
+class TMainMenu;
+class TMenuItem;
 class TPageControl;
 class TPopupMenu;
 class TSkinData;
@@ -21,10 +24,13 @@ class TToolButton;
 
 namespace yq::gallery {
 
+class TMdiFrame;
+
 class TGalleryForm : public TForm {
     YQ_CLASS(TGalleryForm, TForm)
 public:
     explicit TGalleryForm(TComponent* owner = nullptr);
+    ~TGalleryForm() override;
 
     // Takes the command line's choices: a skin file (the error text when it
     // cannot be read, the built-in skin staying), the page, the skin off.
@@ -35,6 +41,9 @@ public:
     TStatusBar* StatusBar() const { return statusBar_; }
     TToolBar* ToolBar() const { return toolBar_; }
     TPopupMenu* ContextMenu() const { return contextMenu_; }
+    TMainMenu* MainMenu() const { return mainMenu_; }
+    // The MDI frame, opened on first use.
+    TMdiFrame* MdiFrame();
 
     // Shows page `number` (from 1); false when there is no such page.
     bool ShowPage(int number);
@@ -54,21 +63,28 @@ public:
     void ShowInputBox();
     void ShowPlatformDialog();
     void ShowTag99Form();
+    void ShowAbout();
+    void OpenMdiFrame() { MdiFrame(); }
 
 protected:
     void DoContextPopup(POINT mousePos, bool& handled) override;
     // A skin file dropped on the window is loaded.
     void CreateParamsFor(CreateParams& params) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void BuildToolBar();
     void BuildStatusBar();
     void BuildPages();
     void BuildContextMenu();
+    void BuildMainMenu();
     void BuildSkin();
     void UpdateStatus();
     void DropFiles(WPARAM drop);
+    // The menu's shortcuts (F5, Ctrl+O) while the gallery is the active
+    // window, from the application's message filter.
+    void ShortCutKey(MSG& msg, bool& handled);
 
     TToolBar* toolBar_ = nullptr;
     TToolButton* skinButton_ = nullptr;
@@ -76,8 +92,12 @@ private:
     TStatusBar* statusBar_ = nullptr;
     TPopupMenu* contextMenu_ = nullptr;
     TSkinData* skinData_ = nullptr;
+    TMainMenu* mainMenu_ = nullptr;
+    TMenuItem* skinItem_ = nullptr;
+    TMdiFrame* mdi_ = nullptr;
     std::wstring skinName_;
     std::wstring skinFile_; // the skin file in use; empty for the built-in skin
+    std::function<void(MSG&, bool&)> previousOnMessage_;
 };
 
 } // namespace yq::gallery

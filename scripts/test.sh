@@ -42,6 +42,12 @@ read -r p f s < <(counts junit "$junit")
 echo "host: $p passed, $f failed, $s skipped"
 add "$p" "$f" "$s"
 
+# The riddle collection's counts (the ctest entry riddle_collection above
+# is what passes or fails on them).
+echo "== riddle collection =="
+python3 "$ROOT/tools/riddledb.py" check --min 15 --source "$ROOT/data/riddles.tsv" \
+  "$ROOT/build/host/tests/host/sk5.skn" "$ROOT/data/categories.ini" || true
+
 # Win32 tests: one ctest per executable and locale; the cases are counted
 # from the XML reports GoogleTest writes.
 echo "== Win32 tests (Wine) =="

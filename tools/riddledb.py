@@ -3,28 +3,36 @@
 谜面, 谜目, 谜底).
 
   riddledb.py build  RIDDLES.tsv OUT.skn
-      make a new database from the collection (UTF-8, 谜面<TAB>谜目<TAB>谜底)
+      make a new database from the collection (UTF-8, 谜面<TAB>谜目<TAB>谜底,
+      optionally <TAB>扣合 note, which stays out of the database)
   riddledb.py export IN.skn OUT.tsv
       write a database's riddles as such text, in table order
-  riddledb.py import [--format tsv|csv|space] [--encoding utf-8|gbk] TEXT DB.skn
+  riddledb.py import [--format tsv|csv|space] [--encoding utf-8|gbk]
+                     [--hash-riddles] TEXT DB.skn
       add riddles from a text file to a database (created when missing):
       tab- or comma-separated, or dm.txt-style lines of three words
       separated by spaces; UTF-8 or GBK (both detected unless given)
-  riddledb.py check [--min N] DB.skn [CATEGORIES.ini]
-      check the table and its columns, count riddles, find empty fields and
-      riddle texts that occur twice; with a category file (section [setup],
-      space-separated items, UTF-8 or GBK), count the riddles whose 谜目
-      contains each item and fail below N (default 1)
+  riddledb.py check [--min N] [--source RIDDLES.tsv] DB.skn [CATEGORIES.ini]
+      check the table and its columns, count riddles (per 谜目 and per
+      谜格), find empty fields, 谜面 that occur twice, 露春 (a character of
+      the 谜底 in the 谜面), a 谜底 whose length contradicts its 谜目; with
+      the collection the database was built from, riddles without a note;
+      with a category file (section [setup], space-separated items, UTF-8 or
+      GBK), 谜格 the file does not list, and the riddles whose 谜目 contains
+      each item, failing below N (default 1)
 
-Lines starting with '#' and blank lines are ignored.  An import runs in one
-transaction: it is added whole or not at all.  Import reports the riddles
-added, the duplicates skipped (all three fields equal to a riddle already
-there or read before) and every rejected line with its number.
+Lines starting with '#' and blank lines are ignored; an import counts and
+lists the '#' lines it left out, or reads them as riddles with
+--hash-riddles.  An import runs in one transaction: it is added whole or not
+at all.  Import reports the riddles added, the duplicates skipped (all three
+fields equal to a riddle already there or read before) and every rejected
+line with its number.
 """
 import argparse
 import csv
 import io
 import os
+import re
 import sqlite3
 import sys
 
@@ -50,25 +58,34 @@ def decode(data, path, encoding=None):
                     else f"{path}:{line}: not {encoding} text")
 
 
-def content_lines(text):
+def is_comment(line, hash_riddles=False):
+    return not hash_riddles and line.startswith("#")
+
+
+def comment_lines(text):
+    """Numbers of the lines that start with '#'."""
+    return [number for number, line in enumerate(text.splitlines(), 1) if is_comment(line)]
+
+
+def content_lines(text, hash_riddles=False):
     """(line number, line) of every line that is neither blank nor a comment."""
     for number, line in enumerate(text.splitlines(), 1):
-        if line.strip() and not line.startswith("#"):
+        if line.strip() and not is_comment(line, hash_riddles):
             yield number, line
 
 
-def split_tsv(text):
-    for number, line in content_lines(text):
+def split_tsv(text, hash_riddles=False):
+    for number, line in content_lines(text, hash_riddles):
         yield number, line.split("\t")
 
 
-def split_space(text):
-    for number, line in content_lines(text):
+def split_space(text, hash_riddles=False):
+    for number, line in content_lines(text, hash_riddles):
         yield number, line.split(" ")  # only the ASCII space separates
 
 
-def split_csv(text):
-    kept = "\n".join("" if not line.strip() or line.startswith("#") else line
+def split_csv(text, hash_riddles=False):
+    kept = "\n".join("" if not line.strip() or is_comment(line, hash_riddles) else line
                      for line in text.splitlines())
     reader = csv.reader(io.StringIO(kept))
     try:
@@ -79,10 +96,10 @@ def split_csv(text):
         yield reader.line_num, e
 
 
-def records(text, form):
+def records(text, form, hash_riddles=False):
     if form == "space":
-        return ((n, [w for w in f if w]) for n, f in split_space(text))
-    return {"tsv": split_tsv, "csv": split_csv}[form](text)
+        return ((n, [w for w in f if w]) for n, f in split_space(text, hash_riddles))
+    return {"tsv": split_tsv, "csv": split_csv}[form](text, hash_riddles)
 
 
 def detect_format(text):
@@ -122,18 +139,19 @@ def check_columns(db, path):
 
 
 def read_collection(path):
+    """[(line number, 谜面, 谜目, 谜底, note or None)] of a collection."""
     rows = []
     with open(path, "rb") as f:
         text = decode(f.read(), path, "utf-8")
     for number, fields in split_tsv(text):
-        if len(fields) != 3:
-            raise ToolError(f"{path}:{number}: expected 3 tab-separated fields, got {len(fields)}")
-        rows.append(tuple(fields))
+        if len(fields) not in (3, 4):
+            raise ToolError(f"{path}:{number}: expected 3 or 4 tab-separated fields, got {len(fields)}")
+        rows.append((number, *fields[:3], fields[3] if len(fields) == 4 else None))
     return rows
 
 
 def build(tsv, out):
-    rows = read_collection(tsv)
+    rows = [row[1:4] for row in read_collection(tsv)]
     tmp = out + ".tmp"
     if os.path.exists(tmp):
         os.remove(tmp)
@@ -162,10 +180,11 @@ def export(skn, tsv):
         f.writelines(lines)
 
 
-def import_text(text_path, skn, form=None, encoding=None, out=sys.stdout):
+def import_text(text_path, skn, form=None, encoding=None, out=sys.stdout, hash_riddles=False):
     with open(text_path, "rb") as f:
         text = decode(f.read(), text_path, encoding)
     form = form or detect_format(text)
+    comments = [] if hash_riddles else comment_lines(text)
     created = not os.path.exists(skn)
     db = None
     added, skipped, rejected = 0, [], []
@@ -177,7 +196,7 @@ def import_text(text_path, skn, form=None, encoding=None, out=sys.stdout):
         check_columns(db, skn)
         seen = set(db.execute(f'SELECT "谜面", "谜目", "谜底" FROM "{TABLE}"'))
         first_line = {}
-        for number, fields in records(text, form):
+        for number, fields in records(text, form, hash_riddles):
             if isinstance(fields, Exception):
                 rejected.append((number, str(fields)))
                 break
@@ -208,11 +227,12 @@ def import_text(text_path, skn, form=None, encoding=None, out=sys.stdout):
         raise
     db.close()
     print(f"{text_path} ({form}): added {added}, skipped {len(skipped)} duplicate(s), "
-          f"rejected {len(rejected)} line(s)", file=out)
+          f"rejected {len(rejected)} line(s), left out {len(comments)} '#' line(s)", file=out)
     notes = [(n, f"skipped, {r}") for n, r in skipped] + [(n, f"rejected, {r}") for n, r in rejected]
+    notes += [(n, "left out, starts with '#' (--hash-riddles reads it as a riddle)") for n in comments]
     for number, note in sorted(notes):
         print(f"  line {number}: {note}", file=out)
-    return added, skipped, rejected
+    return added, skipped, rejected, comments
 
 
 def read_categories(path):
@@ -230,7 +250,56 @@ def read_categories(path):
     return groups
 
 
-def check(skn, categories=None, minimum=1, out=sys.stdout):
+NUMERALS = {c: i for i, c in enumerate("一二三四五六七八九十", 1)}
+# 成语 of more than four characters that a 谜目 "打一成语" may name.
+LONG_IDIOMS = {"醉翁之意不在酒", "塞翁失马焉知非福", "不入虎穴焉得虎子", "司马昭之心路人皆知",
+               "前事不忘后事之师", "百闻不如一见", "一不做二不休", "迅雷不及掩耳", "五十步笑百步",
+               "桃李满天下", "英雄无用武之地", "小巫见大巫", "坐山观虎斗", "过五关斩六将"}
+FORMAT = re.compile(r"（([^（）]*格)）")
+
+
+def han(text):
+    """The Chinese characters of a text, punctuation and notes in brackets left out."""
+    text = FORMAT.sub("", text)
+    return [c for c in text if "\u3400" <= c <= "\u9fff" or "\uf900" <= c <= "\ufaff"]
+
+
+def expected_length(target):
+    """The 谜底 length a 谜目 prescribes, with a word for the rule, or None."""
+    target = FORMAT.sub("", target)
+    m = re.search(r"打([一二三四五六七八九十]+)字", target)
+    if m and len(m.group(1)) == 1:
+        return NUMERALS[m.group(1)], f"打{m.group(1)}字"
+    m = re.search(r"([五七])言", target)
+    if m:
+        return NUMERALS[m.group(1)], f"{m.group(1)}言"
+    if "成语" in target:
+        return 4, "成语"
+    return None
+
+
+def riddle_faults(face, target, answer, formats=None):
+    """What a riddle breaks of the craft's rules, as short descriptions."""
+    faults = []
+    shared = sorted(set(han(face)) & set(han(answer)))
+    if shared:
+        faults.append(f"露春 ({''.join(shared)})")
+    rule = expected_length(target)
+    length = len(han(answer))
+    if rule and length != rule[0] and not (rule[1] == "成语" and answer in LONG_IDIOMS):
+        faults.append(f"谜底 of {length} character(s) for {rule[1]}")
+    if formats is not None:
+        for name in FORMAT.findall(target):
+            if name not in formats:
+                faults.append(f"谜格 {name} not in the category file")
+    return faults
+
+
+def count_line(label, counts):
+    return f"{label}: " + ", ".join(f"{k} {n}" for k, n in sorted(counts.items(), key=lambda kv: (-kv[1], kv[0])))
+
+
+def check(skn, categories=None, minimum=1, out=sys.stdout, source=None):
     db = connect(skn, must_exist=True)
     problems = []
     try:
@@ -247,7 +316,28 @@ def check(skn, categories=None, minimum=1, out=sys.stdout):
             problems.append(f"{empty} riddle(s) with an empty field")
         if doubled:
             problems.append(f"{doubled} riddle text(s) occurring more than once")
-        for key, items in read_categories(categories) if categories else []:
+        groups = read_categories(categories) if categories else []
+        formats = {item for _, items in groups for item in items} if categories else None
+        riddles = [["" if v is None else str(v) for v in row] for row in
+                   db.execute(f'SELECT rowid, "谜面", "谜目", "谜底" FROM "{TABLE}" ORDER BY rowid')]
+        targets, per_format = {}, {}
+        for rowid, face, target, answer in riddles:
+            kind = FORMAT.sub("", target)
+            targets[kind] = targets.get(kind, 0) + 1
+            for name in FORMAT.findall(target):
+                per_format[name] = per_format.get(name, 0) + 1
+            for fault in riddle_faults(face, target, answer, formats):
+                problems.append(f"riddle {rowid} {face} | {target} | {answer}: {fault}")
+        print(count_line("per 谜目", targets), file=out)
+        print(count_line("per 谜格", per_format), file=out)
+        if source:
+            rows = read_collection(source)
+            missing = [(n, face) for n, face, _, _, note in rows if not (note or "").strip() or "#" in note]
+            print(f"riddles in {os.path.basename(source)} without a note: {len(missing)}", file=out)
+            problems += [f"{source}:{n}: {face}: no 扣合 note, or one holding '#'" for n, face in missing]
+            if [tuple(r[1:4]) for r in rows] != [tuple(r[1:]) for r in riddles]:
+                problems.append(f"{skn} was not built from {source}")
+        for key, items in groups:
             for item in items:
                 n = db.execute(f'SELECT count(*) FROM "{TABLE}" WHERE "谜目" LIKE ?',
                                (f"%{item}%",)).fetchone()[0]
@@ -274,10 +364,13 @@ def main(argv):
     p = commands.add_parser("import")
     p.add_argument("--format", choices=("tsv", "csv", "space"))
     p.add_argument("--encoding", choices=("utf-8", "gbk"))
+    p.add_argument("--hash-riddles", action="store_true",
+                   help="read lines starting with '#' as riddles, not as comments")
     p.add_argument("text")
     p.add_argument("skn")
     p = commands.add_parser("check")
     p.add_argument("--min", type=int, default=1)
+    p.add_argument("--source", help="the collection (.tsv) the database was built from")
     p.add_argument("skn")
     p.add_argument("categories", nargs="?")
     args = parser.parse_args(argv)
@@ -287,8 +380,8 @@ def main(argv):
         elif args.command == "export":
             export(args.skn, args.tsv)
         elif args.command == "import":
-            import_text(args.text, args.skn, args.format, args.encoding)
-        elif not check(args.skn, args.categories, args.min):
+            import_text(args.text, args.skn, args.format, args.encoding, hash_riddles=args.hash_riddles)
+        elif not check(args.skn, args.categories, args.min, source=args.source):
             return 1
     except (ToolError, OSError, sqlite3.Error) as e:
         print(f"riddledb: {e}", file=sys.stderr)

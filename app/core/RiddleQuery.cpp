@@ -74,9 +74,11 @@ void TRiddleQuery::SetSort(const std::string& text) {
     if (!order) throw EDatabaseError("Invalid sort order: " + text);
     if (state_ == TDataSetState::dsEdit) Post();
     // Always from the engine's order, so equal texts stand as they came.
-    std::vector<std::uint32_t> sorted = engineOrder_;
-    if (order->field >= 0) SortRows(sorted, table_, *order);
-    order_ = std::move(sorted);
+    // Sorted where it lies: SortRows changes the list only once it cannot
+    // fail any more.
+    sort_.clear();
+    order_ = engineOrder_;
+    if (order->field >= 0) SortRows(order_, table_, *order);
     sort_ = text;
     current_ = order_.empty() ? 0 : 1;
     eof_ = order_.empty();

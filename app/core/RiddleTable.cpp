@@ -19,14 +19,19 @@ int RiddleFieldIndex(std::string_view name) {
 }
 
 void TRiddleTable::Load(TSqliteDatabase& db) {
-    rows_.clear();
+    texts_.clear();
+    rowIds_.clear();
     arena_.Clear();
     loaded_ = false;
     {
-        // Room for as many rows as the highest rowid allows, so the list is
-        // never copied as it grows; pages never written cost nothing.
+        // Room for as many rows as the highest rowid allows, so the lists
+        // are never copied as they grow; pages never written cost nothing.
         TSqliteStatement last(db.Handle(), R"(SELECT max(rowid) FROM "灯谜库")");
-        if (last.Step()) rows_.reserve(size_t(std::clamp<std::int64_t>(last.ColumnInt(0), 0, kMaxReserve)));
+        if (last.Step()) {
+            size_t room = size_t(std::clamp<std::int64_t>(last.ColumnInt(0), 0, kMaxReserve));
+            texts_.reserve(room);
+            rowIds_.reserve(room);
+        }
     }
     // Targets repeat a few hundred forms: one copy of each.  Collections
     // keep a category together, so the previous row's is tried first.
@@ -35,12 +40,12 @@ void TRiddleTable::Load(TSqliteDatabase& db) {
     TSqliteStatement select(db.Handle(),
                             R"(SELECT rowid, "谜面", "谜目", "谜底" FROM "灯谜库" ORDER BY rowid)");
     while (select.Step()) {
-        TRow& row = rows_.emplace_back();
-        row.rowId = select.ColumnInt(0);
+        rowIds_.push_back(select.ColumnInt(0));
+        TRowTexts& row = texts_.emplace_back();
         for (int f = 0; f < kRiddleFieldCount; ++f) {
             std::string_view text = select.ColumnText(f + 1);
             if (f != kTargetField) {
-                row.texts[size_t(f)] = arena_.Add(text);
+                row[size_t(f)] = arena_.Add(text);
                 continue;
             }
             if (text != arena_.Get(lastTarget)) {
@@ -51,14 +56,19 @@ void TRiddleTable::Load(TSqliteDatabase& db) {
                 }
                 lastTarget = known->second;
             }
-            row.texts[size_t(f)] = lastTarget;
+            row[size_t(f)] = lastTarget;
         }
     }
+    // The usual table numbers its rows 1, 2, 3 ...: then the list is not kept.
+    dense_ = true;
+    for (size_t i = 0; i < rowIds_.size() && dense_; ++i)
+        dense_ = rowIds_[i] == std::int64_t(i) + 1;
+    if (dense_) std::vector<std::int64_t>().swap(rowIds_);
     loaded_ = true;
 }
 
 void TRiddleTable::SetText(std::uint32_t row, int field, std::string_view text) {
-    rows_[row].texts[size_t(field)] = arena_.Add(text);
+    texts_[row][size_t(field)] = arena_.Add(text);
 }
 
 std::vector<std::uint32_t> TRiddleTable::Match(TSqliteDatabase& db, int field,
@@ -78,7 +88,7 @@ std::vector<std::uint32_t> TRiddleTable::Match(TSqliteDatabase& db, int field,
 }
 
 std::vector<std::uint32_t> TRiddleTable::All() const {
-    std::vector<std::uint32_t> rows(rows_.size());
+    std::vector<std::uint32_t> rows(texts_.size());
     std::iota(rows.begin(), rows.end(), 0u);
     return rows;
 }
@@ -86,19 +96,23 @@ std::vector<std::uint32_t> TRiddleTable::All() const {
 // Rows mostly come in rowid order: gallop forward from the previous one,
 // so a match a few rows on costs a few steps.
 std::uint32_t TRiddleTable::IndexOf(std::int64_t rowId, std::uint32_t from) const {
-    const size_t size = rows_.size();
-    if (from > size || (from > 0 && rows_[from - 1].rowId >= rowId)) from = 0;
+    const size_t size = texts_.size();
+    if (dense_) {
+        if (rowId < 1 || rowId > std::int64_t(size))
+            throw EDatabaseError("The riddle table changed while it was open");
+        return std::uint32_t(rowId - 1);
+    }
+    if (from > size || (from > 0 && rowIds_[from - 1] >= rowId)) from = 0;
     size_t low = from, step = 1;
-    while (low + step < size && rows_[low + step].rowId < rowId) {
+    while (low + step < size && rowIds_[low + step] < rowId) {
         low += step;
         step *= 2;
     }
-    auto it = std::lower_bound(rows_.begin() + std::ptrdiff_t(low),
-                               rows_.begin() + std::ptrdiff_t(std::min(size, low + step + 1)), rowId,
-                               [](const TRow& row, std::int64_t id) { return row.rowId < id; });
-    if (it == rows_.end() || it->rowId != rowId)
+    auto it = std::lower_bound(rowIds_.begin() + std::ptrdiff_t(low),
+                               rowIds_.begin() + std::ptrdiff_t(std::min(size, low + step + 1)), rowId);
+    if (it == rowIds_.end() || *it != rowId)
         throw EDatabaseError("The riddle table changed while it was open");
-    return std::uint32_t(it - rows_.begin());
+    return std::uint32_t(it - rowIds_.begin());
 }
 
 } // namespace yq

@@ -23,11 +23,11 @@ class TRiddleTable {
 public:
     void Load(TSqliteDatabase& db);
     bool Loaded() const { return loaded_; }
-    std::uint32_t Size() const { return std::uint32_t(rows_.size()); }
+    std::uint32_t Size() const { return std::uint32_t(texts_.size()); }
 
-    std::int64_t RowId(std::uint32_t row) const { return rows_[row].rowId; }
+    std::int64_t RowId(std::uint32_t row) const { return dense_ ? std::int64_t(row) + 1 : rowIds_[row]; }
     std::string_view Text(std::uint32_t row, int field) const {
-        return arena_.Get(rows_[row].texts[size_t(field)]);
+        return arena_.Get(texts_[row][size_t(field)]);
     }
     void SetText(std::uint32_t row, int field, std::string_view text);
 
@@ -37,15 +37,16 @@ public:
     std::vector<std::uint32_t> All() const;
 
 private:
-    struct TRow {
-        std::int64_t rowId;
-        std::array<TTextArena::TRef, kRiddleFieldCount> texts;
-    };
+    using TRowTexts = std::array<TTextArena::TRef, kRiddleFieldCount>;
 
     std::uint32_t IndexOf(std::int64_t rowId, std::uint32_t from) const;
 
     bool loaded_ = false;
-    std::vector<TRow> rows_; // by ascending rowid
+    // Row i's texts; its rowid is i + 1 when the rowids run 1, 2, 3 ...
+    // (dense_, the usual table), else rowIds_[i], ascending.
+    std::vector<TRowTexts> texts_;
+    std::vector<std::int64_t> rowIds_;
+    bool dense_ = true;
     TTextArena arena_;
 };
 

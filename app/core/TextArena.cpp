@@ -6,20 +6,43 @@
 
 namespace yq {
 
+namespace {
+// Writes `size` as a variable-length number; returns the bytes written.
+size_t PutLength(char* out, size_t size) {
+    size_t n = 0;
+    do {
+        unsigned char byte = size & 0x7F;
+        size >>= 7;
+        out[n++] = char(size ? byte | 0x80 : byte);
+    } while (size);
+    return n;
+}
+
+size_t LengthBytes(size_t size) {
+    size_t n = 1;
+    while (size >>= 7)
+        ++n;
+    return n;
+}
+} // namespace
+
 TTextArena::TRef TTextArena::Add(std::string_view text) {
     if (text.empty()) return {};
     if (text.size() > std::uint32_t(-1)) throw EDatabaseError("Text too long to hold");
-    if (text.size() > kChunkSize / 4) {
+    const size_t total = LengthBytes(text.size()) + text.size();
+    if (total > kChunkSize / 4) {
         // A long text gets a chunk of its own; short texts go on in a new one.
-        NewChunk(text.size());
-        std::memcpy(chunks_.back().get(), text.data(), text.size());
+        NewChunk(total);
+        char* at = chunks_.back().get();
+        std::memcpy(at + PutLength(at, text.size()), text.data(), text.size());
         used_ = kChunkSize;
-        return {std::uint32_t((chunks_.size() - 1) << kOffsetBits), std::uint32_t(text.size())};
+        return {std::uint32_t((chunks_.size() - 1) << kOffsetBits)};
     }
-    if (kChunkSize - used_ < text.size()) NewChunk(kChunkSize);
-    TRef ref{std::uint32_t(((chunks_.size() - 1) << kOffsetBits) | used_), std::uint32_t(text.size())};
-    std::memcpy(chunks_.back().get() + used_, text.data(), text.size());
-    used_ += std::uint32_t(text.size());
+    if (kChunkSize - used_ < total) NewChunk(kChunkSize);
+    TRef ref{std::uint32_t(((chunks_.size() - 1) << kOffsetBits) | used_)};
+    char* at = chunks_.back().get() + used_;
+    std::memcpy(at + PutLength(at, text.size()), text.data(), text.size());
+    used_ += std::uint32_t(total);
     return ref;
 }
 

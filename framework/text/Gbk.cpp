@@ -38,23 +38,14 @@ size_t UnitLength(std::string_view gbk, size_t i) {
     return 0;
 }
 
-// A run of well-shaped units: converted in one call, unit by unit only when
-// the code page refuses some of it (an unassigned pair).
+// A run of well-shaped units: converted by the code page up to a pair it
+// does not map (an unassigned code), whose lead byte is then escaped; the
+// trail byte gets its own chance.
 void DecodeRun(std::string_view run, std::string& out) {
-    std::string utf8;
-    if (gbkdetail::StrictGbkToUtf8(run, utf8)) {
-        out += utf8;
-        return;
-    }
-    for (size_t i = 0; i < run.size();) {
-        size_t n = UnitLength(run, i);
-        if (n > 0 && gbkdetail::StrictGbkToUtf8(run.substr(i, n), utf8)) {
-            out += utf8;
-            i += n;
-        } else {
-            AppendEscape(out, static_cast<unsigned char>(run[i]));
-            ++i; // the trail byte gets its own chance
-        }
+    size_t i = 0;
+    while (i < run.size()) {
+        i += gbkdetail::DecodeGbkPrefix(run.substr(i), out);
+        if (i < run.size()) AppendEscape(out, static_cast<unsigned char>(run[i++]));
     }
 }
 

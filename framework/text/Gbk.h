@@ -23,10 +23,10 @@ std::string Utf8ToGbk(std::string_view utf8, bool* lossless = nullptr);
 constexpr char32_t kGbkEscapeBase = 0xF700;
 
 namespace gbkdetail {
-// The platform's strict conversions, used by Gbk.cpp on runs that contain
-// no escape.  StrictGbkToUtf8 fails (false) on any byte sequence the code
-// page does not map.
-bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8);
+// The platform's conversions, used by Gbk.cpp on runs of well-shaped units
+// (ASCII bytes, or a lead byte with a trail byte).  DecodeGbkPrefix appends
+// the longest prefix the code page maps and returns its length in bytes.
+size_t DecodeGbkPrefix(std::string_view gbk, std::string& utf8);
 std::string PlainUtf8ToGbk(std::string_view utf8, bool* lossless);
 } // namespace gbkdetail
 

@@ -19,10 +19,9 @@ IconvPtr OpenIconv(const char* to, const char* from) {
 }
 } // namespace
 
-bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8) {
+size_t DecodeGbkPrefix(std::string_view gbk, std::string& utf8) {
     IconvPtr cd = OpenIconv("UTF-8", "GBK");
-    if (!cd) return false;
-    std::string out;
+    if (!cd) return 0;
     char buffer[1024];
     char* src = const_cast<char*>(gbk.data());
     size_t left = gbk.size();
@@ -30,11 +29,10 @@ bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8) {
         char* dst = buffer;
         size_t room = sizeof buffer;
         size_t r = iconv(iconv_t(cd.get()), &src, &left, &dst, &room);
-        out.append(buffer, size_t(dst - buffer));
-        if (r == size_t(-1) && errno != E2BIG) return false;
+        utf8.append(buffer, size_t(dst - buffer));
+        if (r == size_t(-1) && errno != E2BIG) break; // src is at the refused unit
     }
-    utf8 = std::move(out);
-    return true;
+    return gbk.size() - left;
 }
 
 // An unconvertible character is skipped whole and '?' written in its place.

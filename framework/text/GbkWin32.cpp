@@ -29,12 +29,23 @@ std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault) {
 }
 } // namespace
 
-bool StrictGbkToUtf8(std::string_view gbk, std::string& utf8) {
+size_t DecodeGbkPrefix(std::string_view gbk, std::string& utf8) {
     bool ok = false;
     std::wstring wide = ToWide(kGbk, MB_ERR_INVALID_CHARS, gbk, &ok);
-    if (!ok) return false;
-    utf8 = FromWide(CP_UTF8, wide, nullptr);
-    return true;
+    if (ok) {
+        utf8 += FromWide(CP_UTF8, wide, nullptr);
+        return gbk.size();
+    }
+    // Unit by unit up to the one the code page refuses.
+    size_t i = 0;
+    while (i < gbk.size()) {
+        size_t n = static_cast<unsigned char>(gbk[i]) < 0x80 || i + 1 == gbk.size() ? 1 : 2;
+        wide = ToWide(kGbk, MB_ERR_INVALID_CHARS, gbk.substr(i, n), &ok);
+        if (!ok) break;
+        utf8 += FromWide(CP_UTF8, wide, nullptr);
+        i += n;
+    }
+    return i;
 }
 
 std::string PlainUtf8ToGbk(std::string_view utf8, bool* lossless) {

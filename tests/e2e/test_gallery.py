@@ -27,7 +27,8 @@ class GalleryTest(unittest.TestCase):
             def press(row):
                 s.click_in(GALLERY_CAPTION, 90, 26 + 24 + 16 + 14 + row * 40)
             for row, caption, close in [(0, "平台消息框", "Escape"), (1, "框架消息窗", "Escape"),
-                                        (3, "平台对话框", "Escape"), (5, "标记 99：不换皮肤的窗口", "Return")]:
+                                        (3, "平台对话框", "Escape"), (5, "标记 99：不换皮肤的窗口", "Return"),
+                                        (6, "多文档框架", "alt+F4")]:
                 press(row)
                 wid = s.wait_window(caption, timeout=10)
                 self.assertIsNotNone(wid, f"{caption} did not open")

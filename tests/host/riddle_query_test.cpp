@@ -235,6 +235,38 @@ TEST_F(RiddleQueryTest, SortReordersTheResultInGbkOrderUntilTheNextStatement) {
     EXPECT_EQ(Riddles(), engine);
 }
 
+// Texts alike in their first four characters (or wholly equal) are told
+// apart by the rest of their keys; equal ones keep the engine's order.
+TEST_F(RiddleQueryTest, SortLooksPastTheCommonStartOfTexts) {
+    Exec(file_, "DELETE FROM 灯谜库;"
+                "INSERT INTO 灯谜库 VALUES ('春眠不觉晓乙', '打一字', 'a', NULL), ('春眠不觉晓', '打一字', "
+                "'b', NULL),"
+                "('春眠不觉晓甲', '打一字', 'c', NULL), ('春眠不觉', '打一字', 'd', NULL), ('春眠不觉晓乙', "
+                "'打一字', 'e', NULL),"
+                "('abcdefgh2', '打一字', 'f', NULL), ('abcdefgh10', '打一字', 'g', NULL);");
+    Replace("select * from 灯谜库");
+    query_->SetSort("谜面 ASC");
+    std::vector<std::string> answers;
+    for (int i = 1; i <= query_->RecordCount(); ++i)
+        answers.push_back(query_->FieldTextAt(i, "谜底"));
+    // ASCII before Chinese; 甲 (jia) before 乙 (yi) in GBK; a shorter text first.
+    EXPECT_EQ(answers, (Strings{"g", "f", "d", "b", "c", "a", "e"}));
+}
+
+// A table whose rowids have gaps (rows deleted by another program) still
+// matches, shows and writes the right rows.
+TEST_F(RiddleQueryTest, RowidsWithGapsStillFindTheirRows) {
+    Exec(file_, "DELETE FROM 灯谜库 WHERE rowid IN (2, 3);");
+    Replace(kByTarget + "打一字" + kEnd);
+    EXPECT_EQ(Riddles(), (Strings{"一口咬掉牛尾巴", "半个月亮", "爸爸回来"}));
+    query_->SetRecNo(2);
+    query_->Edit();
+    query_->FieldByName("谜底").SetAsString("胖子");
+    query_->Post();
+    Release();
+    EXPECT_EQ(Column(file_, "谜底"), (Strings{"告", "胖子", "答", "<null>"}));
+}
+
 TEST_F(RiddleQueryTest, PostRewritesTheCurrentRowDurably) {
     Replace(kByTarget + "打一字" + kEnd);
     query_->SetRecNo(4); // 爸爸回来, whose answer is missing

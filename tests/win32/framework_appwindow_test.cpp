@@ -77,6 +77,21 @@ TEST_F(ApplicationWindow, TheMainFormIsTheActiveOneAfterItShows) {
     EXPECT_EQ(GetActiveWindow(), main->Handle());
 }
 
+TEST_F(ApplicationWindow, ActivatedFromTheTaskBarItHandsOverToTheMainFormOrTheModalOne) {
+    HWND app = Application().Handle();
+    SetActiveWindow(app);
+    EXPECT_EQ(GetActiveWindow(), main->Handle());
+    // While a modal form runs, the others are disabled.
+    TForm* modal = others[1];
+    for (TForm* f : {main, others[0], others[2]})
+        EnableWindow(f->Handle(), FALSE);
+    SetActiveWindow(app);
+    EXPECT_EQ(GetActiveWindow(), modal->Handle());
+    for (TForm* f : {main, others[0], others[2]})
+        EnableWindow(f->Handle(), TRUE);
+    main->Show();
+}
+
 TEST_F(ApplicationWindow, MinimisingTheMainFormMinimisesTheProgramAndRestoringBringsEveryFormBack) {
     HWND app = Application().Handle();
     int minimized = 0, restored = 0;

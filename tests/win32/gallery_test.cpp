@@ -1,10 +1,13 @@
 // The skin gallery: its command line, every kind of control on its pages,
 // the platform dialog it opens, and no GDI or USER objects left behind by
 // making and freeing its main form.
+#include "Application.h"
 #include "ComboBox.h"
 #include "GalleryDialogs.h"
 #include "GalleryForm.h"
+#include "GalleryMdi.h"
 #include "GalleryOptions.h"
+#include "MainMenu.h"
 #include "PageControl.h"
 #include "StatusBar.h"
 #include "TrackBar.h"
@@ -99,6 +102,45 @@ TEST(GalleryFormTest, EveryControlKindIsOnAPageAndTheSkinIsTheBuiltInOne) {
     EXPECT_EQ(form.Pages()->ActivePageIndex(), form.Pages()->PageCount() - 1);
 }
 
+TEST(GalleryFormTest, TheMenuBarTurnsPagesAndItsWindowMenuDrivesTheMdiFrame) {
+    TGalleryForm form;
+    form.Show();
+    ASSERT_EQ(GetMenu(form.Handle()), form.MainMenu()->Handle());
+    TMenuItem* bar = form.MainMenu()->Items();
+    std::vector<std::wstring> captions;
+    for (int i = 0; i < bar->Count(); ++i)
+        captions.push_back(bar->Items(i)->Caption());
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"文件(&F)", L"页面(&P)", L"窗口(&W)", L"帮助(&H)"}));
+    bar->Items(1)->Items(4)->Click(); // 页面 -> the fifth page
+    EXPECT_EQ(form.Pages()->ActivePageIndex(), 4);
+    EXPECT_TRUE(bar->Items(1)->Items(4)->Checked());
+    bar->Items(0)->Items(2)->Click(); // 文件 -> 启用皮肤 switches the skin off
+    EXPECT_FALSE(form.SkinData1()->Active());
+    EXPECT_FALSE(bar->Items(0)->Items(2)->Checked());
+
+    TMenuItem* window = bar->Items(2);
+    window->Items(0)->Click(); // a new child opens the frame with its three, and one more
+    TMdiFrame* frame = form.MdiFrame();
+    EXPECT_EQ(frame->MDIChildCount(), 4);
+    window->Items(1)->Click(); // tile: side by side, none overlapping
+    RECT a, b;
+    GetWindowRect(frame->MDIChildren(0)->Handle(), &a);
+    GetWindowRect(frame->MDIChildren(1)->Handle(), &b);
+    RECT overlap;
+    EXPECT_FALSE(IntersectRect(&overlap, &a, &b));
+    delete frame; // the form forgets a freed frame and opens a new one
+    EXPECT_EQ(form.MdiFrame()->MDIChildCount(), 3);
+    delete form.MdiFrame();
+
+    // The menu's F5 works while the gallery is the active window.
+    SetActiveWindow(form.Handle());
+    MSG f5{form.Handle(), WM_KEYDOWN, VK_F5, 0};
+    bool handled = false;
+    Application().OnMessage(f5, handled);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(form.StatusBar()->Panels()[2]->Text(), L"内置皮肤不用重新载入");
+}
+
 TEST(GalleryFormTest, ThePlatformDialogIsADialogBoxOfPlatformControls) {
     HWND dialog = CreatePlatformDialog(nullptr);
     ASSERT_NE(dialog, nullptr);
@@ -118,12 +160,13 @@ TEST(GalleryFormTest, ThePlatformDialogIsADialogBoxOfPlatformControls) {
     DestroyWindow(dialog);
 }
 
-TEST(GalleryFormTest, MakingAndFreeingTheFormWithAllItsPagesLeavesNoGdiOrUserObjects) {
+TEST(GalleryFormTest, MakingAndFreeingTheFormWithAllItsPagesAndItsMdiFrameLeavesNoGdiOrUserObjects) {
     auto cycle = [] {
         TGalleryForm form;
         form.Handle();
         for (int page = 1; page <= form.Pages()->PageCount(); ++page)
             form.ShowPage(page);
+        form.MdiFrame()->NewChild();
     };
     cycle(); // first-use caches (fonts, classes, stock objects)
     yq::test::GuiCounts before = yq::test::Counts();
