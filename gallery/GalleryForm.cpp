@@ -91,6 +91,8 @@ std::wstring TGalleryForm::Apply(const TGalleryOptions& options) {
 void TGalleryForm::BuildSkin() {
     // As the riddle program keeps its skin: the quiz window's settings.
     skinData_ = new TSkinData(this);
+    // Settings in as stored ones; Loaded hands the skin to the manager.
+    skinData_->BeginLoading();
     skinData_->SetName("SkinData1");
     skinData_->SetDisableTag(99);
     skinData_->SetSkinControls(SetOf(xcMainMenu) | SetOf(xcPopupMenu) | SetOf(xcToolbar) |
@@ -109,6 +111,7 @@ void TGalleryForm::BuildSkin() {
         skinName_ = L"内置皮肤（无法读取）";
     }
     skinData_->SetActive(true);
+    skinData_->EndLoading();
 }
 
 std::wstring TGalleryForm::LoadSkinFile(const std::wstring& path) {
