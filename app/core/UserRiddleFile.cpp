@@ -1,41 +1,14 @@
 #include "UserRiddleFile.h"
 
+#include "FileIo.h"
 #include "Gbk.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <memory>
-#include <stdexcept>
-#include <system_error>
 
 namespace yq {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// Wide names on Windows, so that folders named in Chinese open whatever the
-// system code page.
-std::FILE* OpenForReading(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
-#else
-    return std::fopen(path.c_str(), "rb");
-#endif
-}
-
-std::string Utf8Name(const std::filesystem::path& path) {
-    std::u8string name = path.u8string();
-    return std::string(name.begin(), name.end());
-}
-
-[[noreturn]] void FileError(const char* what, const std::filesystem::path& path, int error) {
-    throw std::runtime_error(std::string(what) + " \"" + Utf8Name(path) + "\". " +
-                             std::generic_category().message(error));
-}
 
 bool IsBreak(char c) {
     return c == '\r' || c == '\n';
@@ -50,14 +23,14 @@ size_t BreakLength(std::string_view text, size_t i) {
 
 std::string LoadUserRiddleFile(const std::filesystem::path& path) {
     errno = 0;
-    FilePtr file(OpenForReading(path));
-    if (!file) FileError("Cannot open file", path, errno);
+    FilePtr file(OpenFile(path, "rb"));
+    if (!file) ThrowFileError("Cannot open file", path, errno);
     std::string bytes;
     char buffer[16384];
     size_t n = 0;
     while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         bytes.append(buffer, n);
-    if (std::ferror(file.get())) FileError("Cannot read file", path, errno ? errno : EIO);
+    if (std::ferror(file.get())) ThrowFileError("Cannot read file", path, errno ? errno : EIO);
     return NormalizeLineBreaks(GbkToUtf8(bytes));
 }
 
