@@ -11,7 +11,7 @@
 namespace yq::gallery {
 
 void BuildDataPage(TGalleryForm& form, TTabSheet* sheet) {
-    auto* data = new TGalleryDataSet(&form);
+    auto* data = new TMemoryDataSet(&form);
     data->SetName("RiddleData");
     data->Open(SampleRiddles());
     auto* source = new TDataSource(&form);

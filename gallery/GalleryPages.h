@@ -2,7 +2,7 @@
 // The gallery's pages: each fills one tab sheet with a family of controls
 // in their interesting states.  Controls are owned by the form and named
 // as a designer would name them, so tests and wininspect can find them.
-#include "Control.h"
+#include "WinControl.h"
 
 #include <string>
 

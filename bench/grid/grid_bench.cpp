@@ -4,7 +4,7 @@
 #include "Bitmap.h"
 #include "DBGrid.h"
 #include "Form.h"
-#include "dbgrid_dataset.h"
+#include "generated_dataset.h"
 
 #include <benchmark/benchmark.h>
 

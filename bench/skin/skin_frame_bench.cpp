@@ -2,7 +2,7 @@
 // skinned and with the platform frame; the region built at a resize; and
 // skin off/on switches of a skinned window, with the GDI and USER objects
 // left after them (counters).
-#include "../../tests/win32/skin_fixture.h"
+#include "../../tests/win32/support/skin_fixture.h"
 
 #include <benchmark/benchmark.h>
 
