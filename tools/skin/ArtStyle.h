@@ -1,44 +1,77 @@
 #pragma once
-// Colours and sizes shared by the skin's pictures and its description.
+// The look of one skin: the palette and sizes that its pictures and its
+// description share.  Every picture is drawn from a TArtStyle value, so a
+// skin is one instance: ClassicStyle() is the quiz window's skin,
+// InkGoldStyle() the second skin shipped beside the program.
 #include "Raster.h"
+
+#include <array>
+#include <string>
 
 namespace yq::art {
 
-namespace colour {
-inline const TRgb Face = TRgb::Hex(0xF6F1E7);  // window and button face
-inline const TRgb Paper = TRgb::Hex(0xFBF8F2); // menus, headers
-inline const TRgb White = TRgb::Hex(0xFFFFFF);
-inline const TRgb Line = TRgb::Hex(0xD4C5B0); // quiet edges
-inline const TRgb Edge = TRgb::Hex(0xCDBBA3); // control outlines
-inline const TRgb EdgeDark = TRgb::Hex(0xA8937A);
-inline const TRgb Ink = TRgb::Hex(0x3B2F2A);     // text
-inline const TRgb InkSoft = TRgb::Hex(0x6E5E52); // glyphs
-inline const TRgb Muted = TRgb::Hex(0xBDB3A8);   // disabled glyphs
-inline const TRgb MutedFill = TRgb::Hex(0xF2EEE8);
-inline const TRgb MutedEdge = TRgb::Hex(0xDDD4C7);
-inline const TRgb Red = TRgb::Hex(0xB8262B); // lantern red
-inline const TRgb RedDeep = TRgb::Hex(0x8E1C20);
-inline const TRgb RedLight = TRgb::Hex(0xD4433F);
-inline const TRgb Gold = TRgb::Hex(0xD9A441);
-inline const TRgb GoldLight = TRgb::Hex(0xF0CF7A);
-inline const TRgb GoldPale = TRgb::Hex(0xFBEBCB);
-inline const TRgb HotTop = TRgb::Hex(0xFFFAF0);
-inline const TRgb Pressed = TRgb::Hex(0xE6DAC7);
-inline const TRgb Track = TRgb::Hex(0xF0E9DE);
-} // namespace colour
+struct TArtStyle {
+    using TPair = std::array<TRgb, 2>; // {active, inactive}
 
-namespace metric {
-inline constexpr int Caption = 27; // title bar height, the top border
-inline constexpr int Border = 7;   // left, right and bottom borders
-inline constexpr int TopRadius = 7;
-inline constexpr int BottomRadius = 5;
-inline constexpr int CaptionButtonWidth = 28, CaptionButtonHeight = 20, CaptionButtonTop = 4;
-inline constexpr int MenuBarHeight = 20;
-inline constexpr int MdiButtonWidth = 18, MdiButtonHeight = 16;
-} // namespace metric
+    std::string FileName; // the skin file's name, "" for the skin stored in the program
+    std::string Summary;  // the description's first comment line
 
-// The title bar's fill at row y (0 = window top) for the active or
-// inactive window; border pictures and caption buttons are painted over it.
-TPaint TitleFill(bool active);
+    // Surfaces and accents of the controls.
+    TRgb Face;  // window and button face
+    TRgb Paper; // menus, headers
+    TRgb White;
+    TRgb Line; // quiet edges
+    TRgb Edge; // control outlines
+    TRgb EdgeDark;
+    TRgb Ink;     // text
+    TRgb InkSoft; // glyphs
+    TRgb Muted;   // disabled glyphs
+    TRgb MutedFill;
+    TRgb MutedEdge;
+    TRgb Red; // the main accent: checked boxes, selected tabs, the default button
+    TRgb RedDeep;
+    TRgb RedLight;
+    TRgb Gold;
+    TRgb GoldLight;
+    TRgb GoldPale;
+    TRgb HotTop;
+    TRgb Pressed;
+    TRgb Track;
+
+    // The window frame.
+    TPair TitleTop, TitleBottom; // the title bar's gradient
+    TPair Outline;               // the window's outermost pixel ring
+    TPair CaptionLine;           // the line under the title bar
+    TRgb BorderFace;             // side and bottom borders below the caption
+    TPair Glyph;                 // caption button glyphs
+    TPair Pill, PillLight;       // the soft pill behind the caption text
+    TRgb ButtonPressed, ClosePressed, CloseHot;
+    TPair TitleText;
+
+    // Sizes.
+    int Caption;   // title bar height, the top border
+    int Border;    // left, right and bottom borders
+    int TopRadius; // corner radii of the window's outline
+    int BottomRadius;
+    int BottomCorner; // rows of the side borders below their stretched middle
+    int CaptionButtonWidth, CaptionButtonHeight, CaptionButtonTop;
+    int MenuBarHeight;
+    int MdiButtonWidth, MdiButtonHeight;
+
+    // Columns of the top and bottom borders' ends that carry the rest of a
+    // corner wider than the side borders (0: the side borders hold it all).
+    int TopCornerEnd() const { return TopRadius > Border ? TopRadius - Border + 1 : 0; }
+    int BottomCornerEnd() const { return BottomRadius > Border ? BottomRadius - Border + 1 : 0; }
+
+    // The title bar's fill at row y (0 = window top) for the active or
+    // inactive window; border pictures and caption buttons are painted over it.
+    TPaint TitleFill(bool active) const;
+};
+
+// Calm light surfaces with lantern red and gold accents; caption 27,
+// borders 7: the skin the quiz window stores.
+const TArtStyle& ClassicStyle();
+// Dark ink frame with gold accents, rounder corners; caption 30, borders 5.
+const TArtStyle& InkGoldStyle();
 
 } // namespace yq::art

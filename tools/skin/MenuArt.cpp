@@ -5,41 +5,45 @@
 
 namespace yq::art {
 
-using namespace colour;
-
 namespace {
 
 constexpr int kItemWidth = 40, kItemHeight = 20;
 constexpr int kSeparatorRow = 15; // a separator item shows the frame's bottom rows
 
-// Menu items, 5 frames: at rest (keyed: the background shows), separator,
-// disabled (as at rest), selected, selected and disabled.
-TRgbImage MenuItem() {
-    std::vector<TRgbImage> frames;
-    for (int state = 1; state <= 5; ++state) {
-        TFrame f(kItemWidth, kItemHeight, Solid(Paper));
-        if (state == 2) f.FillRect(4, kSeparatorRow, kItemWidth - 4, kSeparatorRow + 1, TRgb::Hex(0xE2D6C4));
-        if (state >= 4) {
-            const TDistance plate = RoundRect(1, 1, kItemWidth - 1, kItemHeight - 1, 3);
-            f.Fill(plate, Solid(state == 4 ? TRgb::Hex(0xE8C98A) : MutedEdge));
-            f.Fill(RoundRect(2, 2, kItemWidth - 2, kItemHeight - 2, 2),
-                   Solid(state == 4 ? GoldPale : MutedFill));
-        }
-        frames.push_back(f.Image(true));
-    }
-    return Strip(frames);
-}
+// The pictures of one style; its members are the style's colours and sizes.
+struct TMenuArt : TArtStyle {
+    explicit TMenuArt(const TArtStyle& style) : TArtStyle(style) {}
 
-// The popup window: a one-pixel edge and two pixels of paper (the menu's
-// three-pixel ring), with a gold accent down the left.
-TRgbImage MenuBackground() {
-    TFrame f(24, 24, Solid(Paper));
-    f.FillRect(0, 0, 24, 24, Edge);
-    f.FillRect(1, 1, 23, 23, Paper);
-    f.FillRect(1, 1, 2, 23, GoldLight);
-    f.MakeOpaque();
-    return f.Image(false);
-}
+    // Menu items, 5 frames: at rest (keyed: the background shows), separator,
+    // disabled (as at rest), selected, selected and disabled.
+    TRgbImage MenuItem() const {
+        std::vector<TRgbImage> frames;
+        for (int state = 1; state <= 5; ++state) {
+            TFrame f(kItemWidth, kItemHeight, Solid(Paper));
+            if (state == 2)
+                f.FillRect(4, kSeparatorRow, kItemWidth - 4, kSeparatorRow + 1, TRgb::Hex(0xE2D6C4));
+            if (state >= 4) {
+                const TDistance plate = RoundRect(1, 1, kItemWidth - 1, kItemHeight - 1, 3);
+                f.Fill(plate, Solid(state == 4 ? TRgb::Hex(0xE8C98A) : MutedEdge));
+                f.Fill(RoundRect(2, 2, kItemWidth - 2, kItemHeight - 2, 2),
+                       Solid(state == 4 ? GoldPale : MutedFill));
+            }
+            frames.push_back(f.Image(true));
+        }
+        return Strip(frames);
+    }
+
+    // The popup window: a one-pixel edge and two pixels of paper (the menu's
+    // three-pixel ring), with a gold accent down the left.
+    TRgbImage MenuBackground() const {
+        TFrame f(24, 24, Solid(Paper));
+        f.FillRect(0, 0, 24, 24, Edge);
+        f.FillRect(1, 1, 23, 23, Paper);
+        f.FillRect(1, 1, 2, 23, GoldLight);
+        f.MakeOpaque();
+        return f.Image(false);
+    }
+};
 
 // Black glyphs on white, no soft edges: the strip is monochrome.
 void Glyph(TRgbImage& strip, int index, const TDistance& shape) {
@@ -52,10 +56,11 @@ void Glyph(TRgbImage& strip, int index, const TDistance& shape) {
 
 } // namespace
 
-std::vector<TPicture> DrawMenuPictures() {
+std::vector<TPicture> DrawMenuPictures(const TArtStyle& style) {
+    const TMenuArt art(style);
     return {
-        {"menuitem.bmp", MenuItem()},
-        {"menubackground.bmp", MenuBackground()},
+        {"menuitem.bmp", art.MenuItem()},
+        {"menubackground.bmp", art.MenuBackground()},
     };
 }
 

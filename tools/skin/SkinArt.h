@@ -1,8 +1,9 @@
 #pragma once
-// Our own skin: every picture the description references, the description
-// itself, and the menu glyph strip "MORVANMENU".  Calm light surfaces with
-// lantern red and gold accents; state frames normal, pressed, disabled, hot,
+// Our own skins: every picture the description references, the description
+// itself, and the menu glyph strip "MORVANMENU", drawn in a style
+// (ArtStyle.h); state frames normal, pressed, disabled, hot,
 // default/inactive as each object defines them.
+#include "ArtStyle.h"
 #include "Bmp.h"
 
 #include <string>
@@ -15,12 +16,14 @@ struct TPicture {
     TRgbImage image;
 };
 
-std::vector<TPicture> DrawFramePictures();   // borders, caption, caption buttons, menu bar
-std::vector<TPicture> DrawControlPictures(); // buttons, boxes, tabs, combo, status, header, progress
-std::vector<TPicture> DrawScrollPictures();  // scroll bars, track bars, up-down buttons
-std::vector<TPicture> DrawMenuPictures();    // menu items and background
-TRgbImage DrawMenuGlyphs();                  // 64 x 16: restore, maximise, minimise, close
+std::vector<TPicture>
+DrawFramePictures(const TArtStyle& style); // borders, caption, caption buttons, menu bar
+std::vector<TPicture>
+DrawControlPictures(const TArtStyle& style); // buttons, boxes, tabs, combo, status, header, progress
+std::vector<TPicture> DrawScrollPictures(const TArtStyle& style); // scroll bars, track bars, up-down buttons
+std::vector<TPicture> DrawMenuPictures(const TArtStyle& style);   // menu items and background
+TRgbImage DrawMenuGlyphs(); // 64 x 16: restore, maximise, minimise, close
 
-std::string SkinDescription();
+std::string SkinDescription(const TArtStyle& style);
 
 } // namespace yq::art

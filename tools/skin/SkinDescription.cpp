@@ -1,12 +1,31 @@
 // The skin description: every section and key the skin engine reads.  The
-// numbers follow ArtStyle.h (caption 27, borders 7, caption buttons 28 x 20
-// at row 4, MDI buttons 18 wide).
+// numbers and title colours come from the style: the side borders' corner
+// rows, the caption height, the ends of the top and bottom borders and the
+// caption buttons' places follow its sizes.
 #include "SkinArt.h"
+
+#include <string_view>
+#include <utility>
 
 namespace yq::art {
 
-std::string SkinDescription() {
-    return R"(; 云樵 skin: light paper surfaces, lantern red and gold accents.
+namespace {
+
+std::string Rgb(TRgb c) {
+    return std::to_string(int(c.r)) + " " + std::to_string(int(c.g)) + " " + std::to_string(int(c.b));
+}
+
+// Replaces every "{name}" of the text by its value.
+std::string Fill(std::string text, const std::vector<std::pair<std::string_view, std::string>>& values) {
+    for (const auto& [name, value] : values) {
+        const std::string key = "{" + std::string(name) + "}";
+        for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size()))
+            text.replace(at, key.size(), value);
+    }
+    return text;
+}
+
+constexpr std::string_view kTemplate = R"(; 云樵 skin: {summary}
 ; Colours are "red green blue".
 
 [Personality]
@@ -14,14 +33,14 @@ Left=left.bmp
 Right=right.bmp
 Top=top.bmp
 Bottom=bottom.bmp
-LeftTopHeight=27
-LeftBotHeight=8
-RightTopHeight=27
-RightBotHeight=8
-TopTopHeight=0
-TopBotHeight=0
-BottomTopHeight=0
-BottomBotHeight=0
+LeftTopHeight={caption}
+LeftBotHeight={corner}
+RightTopHeight={caption}
+RightBotHeight={corner}
+TopTopHeight={topend}
+TopBotHeight={topend}
+BottomTopHeight={bottomend}
+BottomBotHeight={bottomend}
 LeftFrame=2
 RightFrame=2
 TopFrame=2
@@ -48,7 +67,7 @@ TileRightMenu=2
 
 [Colours]
 ButtonFace=246 241 231
-HilightText=142 28 32
+HilightText={accent}
 Hilight=251 235 203
 Menubar=248 244 237
 Menu=251 248 242
@@ -58,16 +77,16 @@ ButtonHilight=255 255 255
 ButtonShadow=190 174 154
 ButtonDkShadow=120 104 88
 MenuBarText=59 47 42
-TitleTextActive=255 248 235
-TitleTextNoActive=245 236 226
+TitleTextActive={titleactive}
+TitleTextNoActive={titleinactive}
 
 ; Caption buttons, in this order: window icon, close, maximise, restore,
 ; minimise, and an ornament that never shows (Visibility1 defaults to -1).
 [ButtonIcon]
 Action=3
 Align=0
-Xcoord=8
-Ycoord=5
+Xcoord={iconx}
+Ycoord={icony}
 Visibility=0
 Visibility1=0
 frame=0
@@ -76,8 +95,8 @@ ButtonImage=WindowIcon.bmp
 [ButtonClose]
 Action=0
 Align=1
-Xcoord=36
-Ycoord=4
+Xcoord={closex}
+Ycoord={buttony}
 Visibility=0
 Visibility1=0
 frame=4
@@ -86,8 +105,8 @@ ButtonImage=close.bmp
 [ButtonMaximize]
 Action=1
 Align=1
-Xcoord=64
-Ycoord=4
+Xcoord={maxx}
+Ycoord={buttony}
 Visibility=2
 Visibility1=6
 frame=4
@@ -96,8 +115,8 @@ ButtonImage=maximise.bmp
 [ButtonRestore]
 Action=1
 Align=1
-Xcoord=64
-Ycoord=4
+Xcoord={maxx}
+Ycoord={buttony}
 Visibility=1
 Visibility1=6
 frame=4
@@ -106,8 +125,8 @@ ButtonImage=restore.bmp
 [ButtonMinimize]
 Action=2
 Align=1
-Xcoord=92
-Ycoord=4
+Xcoord={minx}
+Ycoord={buttony}
 Visibility=0
 Visibility1=8
 frame=4
@@ -138,7 +157,7 @@ Tile=0
 RadioButtonFrame=0
 CheckButtonFrame=0
 NormalColour2=59 47 42
-MouseOverColour2=142 28 32
+MouseOverColour2={accent}
 PressedColour2=59 47 42
 
 [Progress]
@@ -171,7 +190,7 @@ BottomHeight=3
 Trans=1
 Tile=0
 NormalColour2=110 94 82
-MouseOverColour2=142 28 32
+MouseOverColour2={accent}
 PressedColour2=59 47 42
 
 [StatusBarEdges]
@@ -293,6 +312,28 @@ BottomHeight=3
 Trans=1
 Tile=0
 )";
+
+} // namespace
+
+std::string SkinDescription(const TArtStyle& style) {
+    const auto n = [](int v) { return std::to_string(v); };
+    // Right-aligned caption buttons are placed by their left edge's distance
+    // from the window's right edge: close first, one button width apart.
+    const int closeX = style.Border + style.CaptionButtonWidth + 1;
+    return Fill(std::string(kTemplate), {{"summary", style.Summary},
+                                         {"caption", n(style.Caption)},
+                                         {"corner", n(style.BottomCorner)},
+                                         {"topend", n(style.TopCornerEnd())},
+                                         {"bottomend", n(style.BottomCornerEnd())},
+                                         {"accent", Rgb(style.RedDeep)},
+                                         {"titleactive", Rgb(style.TitleText[0])},
+                                         {"titleinactive", Rgb(style.TitleText[1])},
+                                         {"iconx", n(style.Border + 1)},
+                                         {"icony", n((style.Caption - 16) / 2)},
+                                         {"buttony", n(style.CaptionButtonTop)},
+                                         {"closex", n(closeX)},
+                                         {"maxx", n(closeX + style.CaptionButtonWidth)},
+                                         {"minx", n(closeX + 2 * style.CaptionButtonWidth)}});
 }
 
 } // namespace yq::art
