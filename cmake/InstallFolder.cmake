@@ -31,10 +31,16 @@ add_custom_command(OUTPUT "${YQ_DIST}/yqspeak.sh"
   COMMAND ${CMAKE_COMMAND} -E make_directory "${YQ_DIST}"
   COMMAND ${CMAKE_COMMAND} -E copy "${YQ_SPEECH_SCRIPT}" "${YQ_DIST}/yqspeak.sh"
   DEPENDS "${YQ_SPEECH_SCRIPT}")
+# A second skin to preview in the skin gallery (skins/ keeps it apart from
+# the program's own .skn data files).
+add_custom_command(OUTPUT "${YQ_DIST}/skins/ink-gold.skn"
+  COMMAND ${CMAKE_COMMAND} -E make_directory "${YQ_DIST}/skins"
+  COMMAND ${CMAKE_COMMAND} -E copy "${YQ_INK_GOLD_SKIN}" "${YQ_DIST}/skins/ink-gold.skn"
+  DEPENDS "${YQ_INK_GOLD_SKIN}" skin_art_files)
 add_custom_target(dist ALL DEPENDS
   "${YQ_DIST}/yunqiao.exe" "${YQ_DIST}/yqzs.exe" "${YQ_DIST}/sk5.skn"
   "${YQ_DIST}/sk2.skn" "${YQ_DIST}/dm.txt" "${YQ_DIST}/music.mid"
-  "${YQ_DIST}/yqspeak.sh")
+  "${YQ_DIST}/yqspeak.sh" "${YQ_DIST}/skins/ink-gold.skn")
 
 # The release package (`cmake --build --preset mingw --target package`):
 # the installation folder as it is, zipped by CPack (top-level CMakeLists).

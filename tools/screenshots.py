@@ -8,8 +8,10 @@ buttons and saves it, the window only, as OUTDIR/{browser,quiz,edit,list}.png
 riddle list (quiz-long.png), the search's input box (inputbox.png) and
 message box (message.png);
 then skingallery.exe unskinned, each page opened by a click on its tab and
-saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone).  Needs
-the mingw build and wininspect.
+saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone); last
+the gallery's first page in the built-in skin and in the second skin of
+the installation folder, skins/ink-gold.skn, as OUTDIR/gallery-skin-<name>.png
+(--skins-only: these alone).  Needs the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -52,13 +54,22 @@ def gallery_pages(out):
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-{slug}.png"))
 
 
+def gallery_skins(out):
+    for args, name in [([], "builtin"), ([r"skins\ink-gold.skn"], "ink-gold")]:
+        with Session(exe="skingallery.exe", args=args) as s:
+            save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{name}.png"))
+
+
 def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     out = args[0] if args else os.path.join(ROOT, "docs", "screenshots")
     os.makedirs(out, exist_ok=True)
-    if "--gallery-only" not in sys.argv:
+    skins_only = "--skins-only" in sys.argv
+    if "--gallery-only" not in sys.argv and not skins_only:
         program_windows(out)
-    gallery_pages(out)
+    if not skins_only:
+        gallery_pages(out)
+    gallery_skins(out)
 
 
 def program_windows(out):

@@ -9,13 +9,16 @@
 #include "GalleryOptions.h"
 #include "MainMenu.h"
 #include "PageControl.h"
+#include "SkinManage.h"
 #include "StatusBar.h"
 #include "TrackBar.h"
 #include "WinSkinData.h"
+#include "WinSkinForm.h"
 #include "gui_counts.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -139,6 +142,55 @@ TEST(GalleryFormTest, TheMenuBarTurnsPagesAndItsWindowMenuDrivesTheMdiFrame) {
     Application().OnMessage(f5, handled);
     EXPECT_TRUE(handled);
     EXPECT_EQ(form.StatusBar()->Panels()[2]->Text(), L"内置皮肤不用重新载入");
+}
+
+void PumpFor(int milliseconds) {
+    const DWORD end = GetTickCount() + DWORD(milliseconds);
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+TEST(GalleryFormTest, OpeningTheInkGoldSkinFileChangesTheFrameAndKeepsTheClientArea) {
+    wchar_t exe[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring file = (std::filesystem::path(exe).parent_path() / L"ink-gold.skn").wstring();
+    TGalleryForm form;
+    form.Show();
+    SetActiveWindow(form.Handle());
+    PumpFor(100);
+    ASSERT_NE(SkinManage, nullptr);
+    SkinManage->LoopState = 1; // as once the gallery's message loop runs
+    TWinSkinForm* frame = SkinManage->FindSkinForm(form.Handle());
+    ASSERT_NE(frame, nullptr) << "the gallery wears the built-in skin";
+    EXPECT_EQ(frame->BorderTop, 27);
+    const int clientWidth = form.ClientWidth(), clientHeight = form.ClientHeight();
+    RECT window{};
+    GetWindowRect(form.Handle(), &window);
+    EXPECT_EQ(window.right - window.left, clientWidth + 14);
+
+    EXPECT_EQ(form.LoadSkinFile(file), L"");
+    PumpFor(400);
+    frame = SkinManage->FindSkinForm(form.Handle());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->BorderTop, 30);
+    EXPECT_EQ(frame->BorderLeft, 5);
+    EXPECT_EQ(frame->BorderBottom, 5);
+    EXPECT_EQ(form.ClientWidth(), clientWidth);
+    EXPECT_EQ(form.ClientHeight(), clientHeight);
+    GetWindowRect(form.Handle(), &window);
+    EXPECT_EQ(window.right - window.left, clientWidth + 10);
+    EXPECT_NE(form.StatusBar()->Panels()[0]->Text().find(L"ink-gold.skn"), std::wstring::npos);
+
+    form.ReloadSkin(); // F5: the same file again, the same frame
+    PumpFor(400);
+    EXPECT_EQ(SkinManage->FindSkinForm(form.Handle())->BorderTop, 30);
+    EXPECT_EQ(form.ClientWidth(), clientWidth);
 }
 
 TEST(GalleryFormTest, ThePlatformDialogIsADialogBoxOfPlatformControls) {
