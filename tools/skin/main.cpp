@@ -5,8 +5,8 @@
 //   skin.blob        the archive compressed with our LZHUF encoder,
 //   skin.stream      the blob framed as the SkinStream property,
 //   morvanmenu.bmp   the system menu glyph strip,
-//   skins/NAME.skn   every other skin as a skin file (its blob), with its
-//                    pictures, description and archive in skins/NAME/.
+//   skins/ink-gold.skn  the second skin as a skin file (its blob), with its
+//                    pictures, description and archive in skins/ink-gold/.
 // Each blob is decoded again before anything is written.
 // yq_skinart --fuzz-seeds FOLDER writes the skin fuzzers' seeds instead.
 #include "Bmp.h"
@@ -94,14 +94,13 @@ void WriteParts(const std::filesystem::path& folder, const TPackedSkin& skin) {
 
 int Run(const std::filesystem::path& folder) {
     using namespace yq;
-    const TPackedSkin stored = Pack(art::ClassicStyle());
+    const art::TArtStyle& style = art::InkGoldStyle();
+    const TPackedSkin stored = Pack(art::ClassicStyle()), other = Pack(style);
     WriteParts(folder, stored);
     WriteFile(folder / "skin.blob", stored.blob);
     WriteFile(folder / "skin.stream", FrameSkinStream(stored.blob));
     WriteFile(folder / "morvanmenu.bmp", EncodeBmp(art::DrawMenuGlyphs()));
 
-    const art::TArtStyle& style = art::InkGoldStyle();
-    const TPackedSkin other = Pack(style);
     const std::filesystem::path file = folder / "skins" / style.FileName;
     WriteParts(std::filesystem::path(file).replace_extension(), other);
     WriteFile(file, other.blob);
