@@ -112,6 +112,7 @@ void TWinSkinForm::SkinWindow(TSkinData* skin) {
     if (!Form)
         subclass_ = std::make_unique<TWindowSubclass>(
             Handle, [this](TMessage& m) { HandleMessage(m); }, TGuardPolicy::gpDrop);
+    if (MdiKind == TMdiKind::MdiFrame) AttachMdiClient();
     if (MdiKind == TMdiKind::MdiChild && IsZoomed(Handle) && SkinManage) SkinManage->SetMdiMaximized(true);
     RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -125,6 +126,7 @@ void TWinSkinForm::UnskinWindow() {
     HotObject = nullptr;
     formHook_.reset();
     subclass_.reset();
+    DetachMdiClient();
     if (destroying) return;
     if (Form) Form->SetColor(savedColour_);
     if (!FrameSkinned) {

@@ -155,8 +155,17 @@ private:
     void WMSysCommand(TMessage& m);
     void WMSkinStart(TMessage& m);
 
+    // The MDI frame's client window (WinSkinFormMdi.cpp).
+    void AttachMdiClient();
+    void DetachMdiClient();
+    void HandleClientMessage(TMessage& m);
+    void SkinNewChild();
+    void RecheckMdiMaximized();
+
     std::unique_ptr<TMessageHook> formHook_;
     std::unique_ptr<TWindowSubclass> subclass_;
+    std::unique_ptr<TWindowSubclass> mdiClient_;
+    HWND newChild_ = nullptr; // made by the MDI client, not yet skinned
     TTimer* hoverTimer_ = nullptr;
     TPopupMenu* systemMenu_ = nullptr;
     TRegionHandle region_;

@@ -302,6 +302,7 @@ void TWinSkinForm::WMSysCommand(TMessage& m) {
         break;
     case SC_MAXIMIZE:
         WindowState = TSkinWindowState::Maximized;
+        if (MdiKind == TMdiKind::MdiChild && SkinManage) SkinManage->SetMdiMaximized(true);
         break;
     case SC_RESTORE:
         WindowState = TSkinWindowState::Normal;
@@ -310,7 +311,9 @@ void TWinSkinForm::WMSysCommand(TMessage& m) {
         break;
     }
     CallPrevious(m);
-    if ((m.WParam & 0xFFF0) == SC_RESTORE && MdiKind == TMdiKind::MdiChild) SetCaptionStyles(false);
+    if ((m.WParam & 0xFFF0) != SC_RESTORE || MdiKind != TMdiKind::MdiChild) return;
+    if (SkinManage && SkinManage->MdiMaximized && !IsZoomed(Handle)) SkinManage->SetMdiMaximized(false);
+    SetCaptionStyles(false);
 }
 
 void TWinSkinForm::WMSkinStart(TMessage& m) {

@@ -295,6 +295,12 @@ class Session:
             return None
         return {name: (cls, visible, text) for cls, name, visible, text in rows if name}
 
+    def window_state(self, caption):
+        """("minimized" | "maximized" | "normal", visible) as the program's
+        windows know it (X does not tell a minimised Wine window)."""
+        words = (self.inspect("--state", caption) or "").split()
+        return (words[0], words[1] == "visible") if len(words) == 2 else None
+
     def origin(self, caption):
         """(x, y, width, height) of the window's client area on the screen."""
         out = self.inspect("--origin", caption)

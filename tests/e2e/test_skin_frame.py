@@ -1,6 +1,7 @@
 """The skinned frames of the program's windows with real input: border
 sizes, the transparent corners, the hot caption button, the caption's double
-click, and the close button of the quiz window."""
+click, minimising and restoring, the system menu from the caption, and the
+close button of the quiz window."""
 import re
 import subprocess
 import time
@@ -9,7 +10,7 @@ import unittest
 from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, TITLE, Session, install_fixture, wait_until
 
 BORDER_LEFT, BORDER_TOP = 7, 27
-CLOSE_X, MAXIMIZE_X, BUTTON_Y = 36, 64, 4  # caption buttons: Align right, this far from the right edge
+CLOSE_X, MAXIMIZE_X, MINIMIZE_X, BUTTON_Y = 36, 64, 92, 4  # caption buttons: this far from the right edge
 MAGENTA = (255, 0, 255)
 
 
@@ -126,6 +127,60 @@ class SkinFrameTest(unittest.TestCase):
                 self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5), "restored")
         self.s.close_window(QUIZ_CAPTION, (700, 250))
         wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10)
+
+    def open_quiz(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
+        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
+        time.sleep(1.0)
+        self.addCleanup(lambda: wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10))
+        self.addCleanup(self.s.close_window, QUIZ_CAPTION, (700, 250))
+        return self.geometry(QUIZ_CAPTION)
+
+    def state(self):
+        return self.s.window_state(QUIZ_CAPTION)[0]
+
+    def restore_from_icon(self, normal):
+        """A minimised window is a platform title at the screen's bottom
+        left: a double click on it restores the window."""
+        icon = self.geometry(QUIZ_CAPTION)
+        self.assertLess(icon["HEIGHT"], 40, "the minimised title")
+        self.s.xdotool("mousemove", icon["X"] + 30, icon["Y"] + icon["HEIGHT"] // 2,
+                       "click", "--repeat", 2, "--delay", 80, 1)
+        self.assertTrue(wait_until(lambda: self.state() == "normal", timeout=5), "restored")
+        self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5))
+
+    def test_the_quiz_minimises_by_its_button_and_comes_back_in_the_skin(self):
+        normal = self.open_quiz()
+        self.s.click(normal["X"] + normal["WIDTH"] - MINIMIZE_X + 8, normal["Y"] + BUTTON_Y + 8)
+        self.assertTrue(wait_until(lambda: self.state() == "minimized", timeout=5), "minimised")
+        self.restore_from_icon(normal)
+        ox, oy, w, h = self.s.origin(QUIZ_CAPTION)
+        self.assertEqual((ox - normal["X"], oy - normal["Y"]), (BORDER_LEFT, BORDER_TOP), "skinned again")
+
+    def test_right_click_on_the_caption_opens_the_system_menu_there_and_its_items_work(self):
+        normal = self.open_quiz()
+        rows = 4  # Restore, Maximize, Minimize, (separator), Close
+
+        def choose(index):
+            g = self.geometry(QUIZ_CAPTION)
+            at = (g["X"] + 200, g["Y"] + 14)
+            self.s.click(*at, button=3)
+            popup = self.s.wait_popup()
+            self.assertIsNotNone(popup, "the system menu did not open")
+            self.assertLessEqual(abs(popup["X"] - at[0]) + abs(popup["Y"] - at[1]), 4, "opened at the point")
+            self.s.screenshot("skin-system-menu")
+            self.s.choose_from_popup(index, rows)
+
+        choose(1)
+        self.assertTrue(wait_until(lambda: self.state() == "maximized", timeout=5), "Maximize")
+        choose(0)
+        self.assertTrue(wait_until(lambda: self.state() == "normal", timeout=5), "Restore")
+        self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5))
+        choose(2)
+        self.assertTrue(wait_until(lambda: self.state() == "minimized", timeout=5), "Minimize")
+        self.restore_from_icon(normal)
+        choose(3)
+        self.assertTrue(wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10), "Close")
 
     def test_the_quiz_close_button_hides_the_quiz_window(self):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])

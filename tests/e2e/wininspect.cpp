@@ -10,6 +10,8 @@
 //       per control, as the framework's Inspect.h describes
 //   wininspect --origin "CAPTION"
 //       the window's client area in screen coordinates: "x y width height"
+//   wininspect --state "CAPTION"
+//       "minimized", "maximized" or "normal", then "visible" or "hidden"
 //
 // Exit code 1 when no such window exists or it does not answer, 2 on a
 // wrong command line.
@@ -118,6 +120,14 @@ int PrintOrigin(const wchar_t* caption) {
     return 0;
 }
 
+int PrintState(const wchar_t* caption) {
+    HWND top = FindTop(caption, false);
+    if (!top) return 1;
+    const char* state = IsIconic(top) ? "minimized" : IsZoomed(top) ? "maximized" : "normal";
+    std::printf("%s %s\n", state, IsWindowVisible(top) ? "visible" : "hidden");
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -128,6 +138,8 @@ int wmain(int argc, wchar_t** argv) {
         status = PrintControls(argv[2]);
     else if (argc == 3 && wcscmp(argv[1], L"--origin") == 0)
         status = PrintOrigin(argv[2]);
+    else if (argc == 3 && wcscmp(argv[1], L"--state") == 0)
+        status = PrintState(argv[2]);
     std::fflush(stdout);
     return status;
 }
