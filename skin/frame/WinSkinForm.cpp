@@ -12,6 +12,7 @@
 #include "WinSkinData.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace yq {
 
@@ -26,6 +27,37 @@ constexpr DWORD kCaptionButtonStyles = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZE
 
 // Tags of the system menu's items; also their action.
 enum TSystemMenuTag { smRestore = 0, smMaximize = 1, smMinimize = 2, smClose = 3 };
+
+// An icon on the key colour without blending into it: drawn once on black
+// and once on white, each pixel's coverage tells whether it is the icon's
+// (its own colour, un-premultiplied) or the background's (the key), so that
+// soft edges do not turn magenta where the caption shows them.
+void DrawIconOnKey(HICON icon, TBitmap& into) {
+    const int w = into.Width(), h = into.Height();
+    TBitmap onBlack(w, h), onWhite(w, h);
+    for (auto [bitmap, colour] : {std::pair{&onBlack, TColor(0)}, std::pair{&onWhite, TColor(0xFFFFFF)}}) {
+        bitmap->Canvas().Brush().SetColor(colour);
+        bitmap->Canvas().FillRect({0, 0, w, h});
+        DrawIconEx(bitmap->Canvas().Handle(), 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const TColor black = onBlack.Pixel(x, y), white = onWhite.Pixel(x, y);
+            int alpha = 0;
+            for (int shift : {0, 8, 16})
+                alpha = std::max(alpha, 255 - (int((white >> shift) & 0xFF) - int((black >> shift) & 0xFF)));
+            if (alpha < 128) {
+                into.SetPixel(x, y, kSkinKeyColour);
+                continue;
+            }
+            TColor colour = 0;
+            for (int shift : {0, 8, 16}) {
+                const int c = std::min(255, int((black >> shift) & 0xFF) * 255 / alpha);
+                colour |= TColor(c) << shift;
+            }
+            into.SetPixel(x, y, colour == kSkinKeyColour ? TColor(0xFE00FF) : colour);
+        }
+}
 
 } // namespace
 
@@ -236,7 +268,7 @@ void TWinSkinForm::MakeIconPicture() {
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
     if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICON));
     if (icon) {
-        DrawIconEx(dc, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+        DrawIconOnKey(icon, IconPicture);
         return;
     }
     const TBitmap* fallback = &SkinData->DefaultIcon();

@@ -416,5 +416,58 @@ TEST_F(SkinFrame, ACorruptOrTruncatedSkinFileLeavesThePlatformLook) {
     }
 }
 
+// A 16×16 icon of one colour whose edge pixels are half transparent.
+HICON SoftEdgedIcon(TColor colour) {
+    BITMAPV5HEADER h{};
+    h.bV5Size = sizeof(h);
+    h.bV5Width = 16;
+    h.bV5Height = -16;
+    h.bV5Planes = 1;
+    h.bV5BitCount = 32;
+    h.bV5Compression = BI_BITFIELDS;
+    h.bV5RedMask = 0x00FF0000;
+    h.bV5GreenMask = 0x0000FF00;
+    h.bV5BlueMask = 0x000000FF;
+    h.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP colourBits =
+        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    auto* px = static_cast<std::uint32_t*>(bits);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool edge = x == 0 || y == 0 || x == 15 || y == 15;
+            const std::uint32_t a = edge ? 0x80 : 0xFF;
+            auto channel = [&](int shift) { return ((colour >> shift) & 0xFF) * a / 255; };
+            px[y * 16 + x] = (a << 24) | (channel(0) << 16) | (channel(8) << 8) | channel(16);
+        }
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
+    ICONINFO info{TRUE, 0, 0, mask, colourBits};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colourBits);
+    return icon;
+}
+
+TEST_F(SkinFrame, TheWindowIconKeepsItsColoursOnTheKeyColour) {
+    TBareWindow window(L"YqFrameIcon", WS_OVERLAPPEDWINDOW, 400, 300);
+    HICON icon = SoftEdgedIcon(0x0000C000);
+    SendMessageW(window.Get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    TWinSkinForm* form = Skin(window.Get());
+    ASSERT_NE(form, nullptr);
+    const TBitmap& picture = form->IconPicture;
+    int green = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const TColor c = picture.Pixel(x, y);
+            if (c == 0xFF00FF) continue;
+            EXPECT_LT(int(c & 0xFF), 0x40) << "no magenta blended in at " << x << "," << y;
+            green += ((c >> 8) & 0xFF) > 0xA0;
+        }
+    EXPECT_GT(green, 14 * 14 - 1);
+    DestroyIcon(icon);
+}
+
 } // namespace
 } // namespace yq
