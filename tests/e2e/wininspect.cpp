@@ -10,6 +10,8 @@
 //       per control, as the framework's Inspect.h describes
 //   wininspect --origin "CAPTION"
 //       the window's client area in screen coordinates: "x y width height"
+//   wininspect --clipboard
+//       the text on the clipboard as the program would paste it
 //   wininspect --state "CAPTION"
 //       "minimized", "maximized" or "normal", then "visible" or "hidden"
 //
@@ -128,11 +130,27 @@ int PrintState(const wchar_t* caption) {
     return 0;
 }
 
+int PrintClipboard() {
+    if (!OpenClipboard(nullptr)) return 1;
+    int status = 1;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+            std::printf("%s", Utf8(text).c_str());
+            GlobalUnlock(data);
+            status = 0;
+        }
+    }
+    CloseClipboard();
+    return status;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     int status = 2;
-    if (argc == 2)
+    if (argc == 2 && wcscmp(argv[1], L"--clipboard") == 0)
+        status = PrintClipboard();
+    else if (argc == 2)
         status = PrintChildren(argv[1]);
     else if (argc == 3 && wcscmp(argv[1], L"--controls") == 0)
         status = PrintControls(argv[2]);
