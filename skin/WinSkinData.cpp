@@ -4,6 +4,7 @@
 #include "Bmp.h"
 #include "Form.h"
 #include "QuickIni.h"
+#include "Scope.h"
 #include "SkinManage.h"
 #include "SkinReader.h"
 #include "SkinValues.h"
@@ -220,11 +221,7 @@ bool TSkinData::LoadSkin() {
     entry.SetPosition(0);
     ini.LoadFromStream(entry);
 
-    struct TReaderScope {
-        const TSkinReader*& slot;
-        ~TReaderScope() { slot = nullptr; }
-    } scope{reader_};
-    reader_ = &reader;
+    TValueScope scope(reader_, &reader);
     ReadSkin(ini);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "OutBarErrors.h"
 #include "OutBarGroup.h"
 #include "OutBarGroupEdit.h"
+#include "Scope.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -138,11 +139,7 @@ void TCustomDCGroupBar::CreateParamsFor(CreateParams& params) {
 void TCustomDCGroupBar::Loaded() {
     TCustomControl::Loaded();
     if (pendingIndex_ != activeIndex_ && pendingIndex_ >= 0) {
-        fromLoading_ = true;
-        struct Reset {
-            bool& flag;
-            ~Reset() { flag = false; }
-        } reset{fromLoading_};
+        TValueScope loading(fromLoading_, true);
         SetActiveGroupIndex(pendingIndex_);
     }
     pendingIndex_ = -1;

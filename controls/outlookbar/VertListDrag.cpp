@@ -4,6 +4,7 @@
 #include "VertListView.h"
 
 #include "OutBarCursors.h"
+#include "Scope.h"
 #include "Screen.h"
 
 #include <algorithm>
@@ -143,22 +144,14 @@ void TDCVertListView::DoEndDrag(TComponent* target, int x, int y) {
 void TDCVertListView::MoveDraggedItem(TDCVertListView& target, TDCVertListItem& item) {
     if (target.dropIndex_ < 0) return;
     const int at = std::min(target.dropIndex_, target.items_.Count());
-    struct TUpdate {
-        TDCVertListItems& items;
-        explicit TUpdate(TDCVertListItems& i) : items(i) { items.BeginUpdate(); }
-        ~TUpdate() { items.EndUpdate(); }
-    };
     TDCVertListItem* copy = nullptr;
     {
-        TUpdate update(target.items_);
-        ++target.suppress_;
-        try {
+        target.items_.BeginUpdate();
+        TScopeExit endUpdate([&target] { target.items_.EndUpdate(); });
+        {
+            TValueScope suppress(target.suppress_, target.suppress_ + 1);
             copy = target.items_.Insert(at);
-        } catch (...) {
-            --target.suppress_;
-            throw;
         }
-        --target.suppress_;
         copy->SetCaption(item.Caption());
         copy->SetData(item.Data());
         copy->SetImageIndex(item.ImageIndex());

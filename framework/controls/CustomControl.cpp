@@ -1,5 +1,7 @@
 #include "CustomControl.h"
 
+#include "Scope.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -72,10 +74,7 @@ void TCustomControl::PaintWindow(HDC dc) {
     // A DC held from outside painting is given back; the paint DC is used.
     canvas_.FreeHandle();
     canvas_.SetHandle(dc);
-    struct Restore {
-        TControlCanvas& c;
-        ~Restore() { c.SetHandle(nullptr); }
-    } restore{canvas_};
+    TScopeExit detach([this] { canvas_.SetHandle(nullptr); });
     canvas_.Font().Assign(font_);
     canvas_.Brush().SetColor(color_);
     Paint();
@@ -104,10 +103,7 @@ void TGraphicControl::WndProc(TMessage& message) {
     }
     canvas_.FreeHandle();
     canvas_.SetHandle(reinterpret_cast<HDC>(message.WParam));
-    struct Restore {
-        TControlCanvas& c;
-        ~Restore() { c.SetHandle(nullptr); }
-    } restore{canvas_};
+    TScopeExit detach([this] { canvas_.SetHandle(nullptr); });
     canvas_.Font().Assign(font_);
     canvas_.Brush().SetColor(color_);
     Paint();

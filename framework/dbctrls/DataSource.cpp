@@ -1,22 +1,10 @@
 #include "DataSource.h"
 
+#include "Scope.h"
+
 #include <algorithm>
 
 namespace yq {
-
-namespace {
-// Marks the link's own writes so that their echo is not shown back to it.
-class TWriteScope {
-public:
-    explicit TWriteScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TWriteScope() { flag_ = false; }
-    TWriteScope(const TWriteScope&) = delete;
-    TWriteScope& operator=(const TWriteScope&) = delete;
-
-private:
-    bool& flag_;
-};
-} // namespace
 
 // ---- TDataSource ------------------------------------------------------------
 
@@ -124,7 +112,7 @@ bool TFieldDataLink::Edit() {
     TDataSetApi* ds = DataSet();
     if (ds->State() == TDataSetState::dsEdit) return true;
     {
-        TWriteScope scope(writing_);
+        TValueScope writing(writing_, true); // its echo is not shown back to it
         ds->Edit();
     }
     return ds->State() == TDataSetState::dsEdit;
@@ -132,7 +120,7 @@ bool TFieldDataLink::Edit() {
 
 void TFieldDataLink::SetFieldText(const std::string& text) {
     if (fieldName_.empty() || !HasRecord()) return;
-    TWriteScope scope(writing_);
+    TValueScope writing(writing_, true);
     DataSet()->SetFieldText(fieldName_, text);
 }
 

@@ -3,6 +3,7 @@
 #include "Menus.h"
 
 #include "GdiObjects.h"
+#include "Scope.h"
 
 #include <algorithm>
 #include <vector>
@@ -10,13 +11,7 @@
 namespace yq {
 
 void TMenu::DispatchOwnerMessage(TMessage& m, const TWndMethod& unhandled) {
-    const TWndMethod* outer = unhandled_;
-    unhandled_ = &unhandled;
-    struct Restore {
-        TMenu* menu;
-        const TWndMethod* outer;
-        ~Restore() { menu->unhandled_ = outer; }
-    } restore{this, outer};
+    TValueScope restore(unhandled_, &unhandled);
     hooks_.Dispatch(m);
 }
 

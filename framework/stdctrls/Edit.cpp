@@ -1,23 +1,12 @@
 #include "Edit.h"
 
 #include "Gbk.h"
+#include "Scope.h"
 #include "Text.h"
 
 namespace yq {
 
 namespace {
-// Counts one level of programmatic text setting.
-class TCounterScope {
-public:
-    explicit TCounterScope(int& counter) : counter_(counter) { ++counter_; }
-    ~TCounterScope() { --counter_; }
-    TCounterScope(const TCounterScope&) = delete;
-    TCounterScope& operator=(const TCounterScope&) = delete;
-
-private:
-    int& counter_;
-};
-
 std::wstring WindowText(HWND hwnd) {
     int n = GetWindowTextLengthW(hwnd);
     std::wstring text(size_t(n) + 1, L'\0');
@@ -128,7 +117,7 @@ void TCustomEdit::SelectAll() {
 }
 
 void TCustomEdit::SetTextQuietly(const std::wstring& text) {
-    TCounterScope scope(settingText_);
+    TValueScope setting(settingText_, settingText_ + 1);
     SetText(text);
 }
 
@@ -146,7 +135,7 @@ void TCustomEdit::WndProc(TMessage& message) {
         return;
     }
     if (message.Msg == WM_SETTEXT) {
-        TCounterScope scope(settingText_);
+        TValueScope setting(settingText_, settingText_ + 1);
         TWinControl::WndProc(message);
         return;
     }
@@ -180,7 +169,7 @@ bool TCustomEdit::AcceptUserChange() {
 }
 
 void TCustomEdit::RestoreText() {
-    TCounterScope scope(quiet_);
+    TValueScope quiet(quiet_, quiet_ + 1);
     SetWindowTextW(Handle(), lastText_.c_str());
     SendMessageW(Handle(), EM_SETSEL, lastText_.size(), lastText_.size());
 }
@@ -201,7 +190,7 @@ void TCustomEdit::EnforceMaxLength() {
     }
     while (GbkLength(text) > maxLength_)
         text.pop_back();
-    TCounterScope scope(quiet_);
+    TValueScope quiet(quiet_, quiet_ + 1);
     SetWindowTextW(Handle(), text.c_str());
     SendMessageW(Handle(), EM_SETSEL, pos, pos);
 }
@@ -215,7 +204,7 @@ void TCustomEdit::CMTextChanged(TMessage& message) {
     TWinControl::CMTextChanged(message);
     // With a window, EN_CHANGE reports the change.
     if (HandleAllocated()) return;
-    TCounterScope scope(settingText_);
+    TValueScope setting(settingText_, settingText_ + 1);
     Change();
 }
 

@@ -1,6 +1,7 @@
 #include "StatusBar.h"
 
 #include "CommonControls.h"
+#include "Scope.h"
 #include "Strings.h"
 
 namespace yq {
@@ -200,10 +201,7 @@ void TCustomStatusBar::DrawItem(TMessage& message) {
     message.Result = TRUE;
     if (!OnDrawPanel || index < 0 || index >= panels_.Count()) return;
     canvas_.SetHandle(dis->hDC);
-    struct Detach {
-        TCanvas& c;
-        ~Detach() { c.SetHandle(nullptr); }
-    } detach{canvas_};
+    TScopeExit detach([this] { canvas_.SetHandle(nullptr); });
     canvas_.Font().Assign(Font());
     canvas_.Brush().SetColor(Color());
     OnDrawPanel(this, panels_[index], dis->rcItem);

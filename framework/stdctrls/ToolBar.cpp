@@ -1,6 +1,7 @@
 #include "ToolBar.h"
 
 #include "CommonControls.h"
+#include "Scope.h"
 
 #include <algorithm>
 
@@ -321,10 +322,7 @@ void TToolBar::CustomDraw(TMessage& message) {
     TToolButton* b = ButtonById(int(cd->nmcd.dwItemSpec));
     if (!b) return;
     canvas_.SetHandle(cd->nmcd.hdc);
-    struct Detach {
-        TCanvas& c;
-        ~Detach() { c.SetHandle(nullptr); }
-    } detach{canvas_};
+    TScopeExit detach([this] { canvas_.SetHandle(nullptr); });
     canvas_.Font().Assign(Font());
     canvas_.Brush().SetColor(Color());
     unsigned flags = 0;

@@ -4,6 +4,7 @@
 #include "Guard.h"
 #include "Menus.h"
 #include "MessageHook.h"
+#include "Scope.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "SkinText.h"
@@ -423,11 +424,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     }
     lastMenuTick_ = now;
     if (SkinManage) SkinManage->SetMenuKind(mkSystemMenu);
-    struct TTracking {
-        bool& flag;
-        ~TTracking() { flag = false; }
-    } tracking{menuTracking_};
-    menuTracking_ = true;
+    TValueScope tracking(menuTracking_, true);
     if (InSet(SkinData->SkinControls(), xcSystemMenu) && MdiKind != TMdiKind::MdiChild && systemMenu_) {
         systemMenu_->Popup(screen.x, screen.y);
         return;
