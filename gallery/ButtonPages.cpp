@@ -44,7 +44,7 @@ void BuildButtonsPage(TGalleryForm& form, TTabSheet* sheet) {
     } pushes[] = {{"btnNormal", L"普通按钮", false, true, 25},
                   {"btnDefault", L"默认按钮", true, true, 25},
                   {"btnDisabled", L"不可用", false, false, 25},
-                  {"btnTwoLines", L"两行||文字", false, true, 40}};
+                  {"btnTall", L"较高的按钮", false, true, 40}};
     int y = 34;
     TButton* first = nullptr;
     for (const Push& p : pushes) {
