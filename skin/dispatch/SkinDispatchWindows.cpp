@@ -1,7 +1,11 @@
 // TWinSkinForm: the list of control skinners, the class table of child
 // windows of bare windows, and the tool-button painter.
+#include "SkinBars.h"
+#include "SkinBox.h"
 #include "SkinButton.h"
+#include "SkinCheckBox.h"
 #include "SkinDispatch.h"
+#include "SkinStatusBar.h"
 
 #include "Form.h"
 #include "Guard.h"
@@ -37,6 +41,16 @@ const std::vector<TSkinnerClass>& SkinnerClasses() {
         {skinner::kButton, Maker<TSkinButton>()},
         {skinner::kBitButton, Maker<TSkinBitButton>()},
         {skinner::kSpeedButton, Maker<TSkinSpeedButton>()},
+        {skinner::kCheckBox, Maker<TSkinCheckBox>()},
+        {skinner::kRadioButton, Maker<TSkinRadioButton>()},
+        {skinner::kObjImage, Maker<TSkinObjImage>()},
+        {skinner::kGroupBox, Maker<TSkinGroupBox>()},
+        {skinner::kBox, Maker<TSkinBox>()},
+        {skinner::kBoxH, Maker<TSkinBoxH>()},
+        {skinner::kSizer, Maker<TSkinSizer>()},
+        {skinner::kStatusBar, Maker<TSkinStatusBar>()},
+        {skinner::kProgress, Maker<TSkinProgress>()},
+        {skinner::kTrackBar, Maker<TSkinTrackBar>()},
     };
     return classes;
 }
@@ -144,6 +158,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
 std::string TWinSkinForm::Attach(const std::string& name, TControl* control, bool colour) {
     TSkinControl* s = MakeSkinner(name, control);
     if (!s) return name;
+    // Made by the dispatch only for check boxes that take custom glyphs.
+    if (auto* glyphs = dynamic_cast<TSkinObjImage*>(s)) glyphs->CustomGlyphMode = 1;
     Guarded(
         [&] {
             if (name == skinner::kSpeedButton)

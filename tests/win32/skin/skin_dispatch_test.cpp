@@ -376,6 +376,7 @@ TEST_F(SkinDispatch, ToolBarPainterComesAndGoesWithTheSkinners) {
     EXPECT_EQ(d.skinner.SkinControl(bar, &form), "TSkinBox");
     EXPECT_TRUE(bar->Flat());
     EXPECT_TRUE(bar->OnCustomDrawButton);
+    EXPECT_EQ(bar->Color(), form.SkinData1()->ButtonFace);
     d.skinner.ReleaseSkinControls();
     EXPECT_FALSE(bar->OnCustomDrawButton);
     EXPECT_TRUE(d.skinner.SkinControlList.empty());
