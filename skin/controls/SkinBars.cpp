@@ -84,6 +84,9 @@ void TSkinProgress::PaintStretched(HDC dc, const RECT& rect, int position, int m
     }
     if (vertical) RotateBitmapLeft(picture);
     BitBlt(dc, rect.left, rect.top, w, h - 1, picture.Canvas().Handle(), 0, 0, SRCCOPY);
+    // The bar never paints its bottom row; with the erase taken away it
+    // would keep whatever the screen had there.
+    FillParentColour(dc, RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom});
 }
 
 // ---- track bars ---------------------------------------------------------------------
