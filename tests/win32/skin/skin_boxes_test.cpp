@@ -14,6 +14,7 @@
 #include "SkinStatusBar.h"
 #include "StatusBar.h"
 #include "TrackBar.h"
+#include "message_sequence.h"
 #include "pictures.h"
 #include "skin_fixture.h"
 
@@ -287,6 +288,77 @@ TEST_F(SkinBoxes, BoxesTakeTheSkinColourAndGiveItBack) {
     EXPECT_EQ(panel->Color(), TColor(0x00336699));
     EXPECT_EQ(group->ParentColor(), parentColour);
     EXPECT_EQ(group->Color(), groupColour);
+}
+
+// A recording with the device contexts colour messages carry left out:
+// the platform hands out a new one each time.
+std::vector<testing::RecordedMessage> WithoutDCs(std::vector<testing::RecordedMessage> log) {
+    for (auto& r : log)
+        if ((r.msg >= WM_CTLCOLORMSGBOX && r.msg <= WM_CTLCOLORSTATIC) ||
+            (r.msg >= CN_BASE + WM_CTLCOLORMSGBOX && r.msg <= CN_BASE + WM_CTLCOLORSTATIC))
+            r.wParam = 0;
+    return log;
+}
+
+// Every kind, skinned and unskinned again: the control hears what it heard
+// before and paints as before (the status bar with its grip back).
+TEST_F(SkinBoxes, UnskinnedControlsHaveTheirSequenceAndLookBack) {
+    struct Kind {
+        const char* name;
+        std::function<TWinControl*()> make;
+        std::function<void(TWinControl*)> skin;
+    } kinds[] = {
+        {"check box", [&] { return Place<TCheckBox>(10, 10, 120, 20); },
+         [&](TWinControl* c) { Skin<TSkinCheckBox>(c); }},
+        {"radio button", [&] { return Place<TRadioButton>(10, 40, 120, 20); },
+         [&](TWinControl* c) { Skin<TSkinRadioButton>(c); }},
+        {"group box", [&] { return Place<TGroupBox>(150, 10, 120, 60); },
+         [&](TWinControl* c) { Skin<TSkinGroupBox>(c, true); }},
+        {"progress bar",
+         [&] {
+             auto* p = Place<TProgressBar>(10, 80, 200, 20);
+             p->SetPosition(40);
+             return p;
+         },
+         [&](TWinControl* c) { Skin<TSkinProgress>(c); }},
+        {"track bar", [&] { return Place<TTrackBar>(10, 110, 200, 40); },
+         [&](TWinControl* c) { Skin<TSkinTrackBar>(c); }},
+        {"status bar",
+         [&] {
+             auto* bar = new TStatusBar(form_.get());
+             bar->SetParent(form_.get());
+             bar->SetSimpleText(L"状态");
+             bar->Handle();
+             return bar;
+         },
+         [&](TWinControl* c) { Skin<TSkinStatusBar>(c); }},
+    };
+    for (const Kind& k : kinds) {
+        TWinControl* c = k.make();
+        auto script = [&] {
+            testing::MessageRecorder rec;
+            rec.Watch(*c);
+            c->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+            c->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+            c->Perform(WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+            c->Perform(WM_ERASEBKGND, 0, 0);
+            SetFocus(nullptr);
+            Pump(50);
+            return WithoutDCs(rec.Take());
+        };
+        script();
+        const auto platform = script();
+        TBitmap before, after;
+        PaintOf(*c, before);
+        k.skin(c);
+        Pump();
+        registry_.ReleaseSkinControls();
+        Pump();
+        script();
+        EXPECT_TRUE(testing::SameSequence(script(), platform)) << k.name;
+        PaintOf(*c, after);
+        EXPECT_EQ(test::Pixels(after), test::Pixels(before)) << k.name;
+    }
 }
 
 } // namespace
