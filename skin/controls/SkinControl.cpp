@@ -10,6 +10,8 @@
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 
+#include <algorithm>
+
 namespace yq {
 
 YQ_CLASS_INFO(TSkinControl, TComponent)
@@ -272,7 +274,12 @@ void TSkinControl::UpdateSkin() {
 
 void DrawSkinPart(HDC dc, const RECT& r, int n, int k, const TDataSkinObject& object) {
     if (r.right <= r.left || r.bottom <= r.top || object.Image.Empty()) return;
-    DrawSkinImage(dc, r, object.Image, false, object.Tile == 1, object.Trans == 1, n, k, object.Margins);
+    const TSkinPiece piece{false, object.Tile == 1, object.Trans == 1};
+    if (n == std::max(1, object.FrameCount)) {
+        DrawSkinObject(dc, r, object, k, piece);
+        return;
+    }
+    DrawSkinImage(dc, r, object.Image, piece.Vertical, piece.Tile, piece.Transparent, n, k, object.Margins);
 }
 
 std::wstring ButtonCaptionText(const std::wstring& text) {
