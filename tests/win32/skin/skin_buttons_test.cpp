@@ -228,6 +228,37 @@ TEST_F(SkinButtons, SkinEnableSwitchesOneControl) {
     EXPECT_EQ(FrameShown(*skin_, on), 1);
 }
 
+// "||" breaks a caption: twice the rows of text, and narrower.
+TEST_F(SkinButtons, DoubleBarsBreakTheCaption) {
+    struct Extent {
+        int rows, columns;
+    };
+    auto extent = [&](const wchar_t* caption) {
+        auto* b = NewButton<TButton>(L"");
+        b->SetHeight(50);
+        Skin<TSkinButton>(b);
+        TBitmap bare, painted;
+        bare.SetSize(kW, 50);
+        painted.SetSize(kW, 50);
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bare.Canvas().Handle()));
+        b->SetCaption(caption);
+        b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(painted.Canvas().Handle()));
+        int top = 50, bottom = -1, left = kW, right = -1;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < kW; ++x)
+                if (painted.Pixel(x, y) != bare.Pixel(x, y)) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return Extent{bottom - top + 1, right - left + 1};
+    };
+    const Extent one = extent(L"两行文字"), two = extent(L"两行||文字");
+    EXPECT_GE(two.rows, one.rows * 3 / 2) << one.rows << " " << two.rows;
+    EXPECT_LE(two.columns, one.columns * 2 / 3) << one.columns << " " << two.columns;
+}
+
 // A flat speed button at rest shows no face; hovering shows frame 4; a
 // button that is down shows frame 2 even when disabled.
 TEST_F(SkinButtons, SpeedButtonFrames) {
