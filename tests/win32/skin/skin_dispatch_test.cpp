@@ -2,6 +2,8 @@
 // in rule order, through the Skin3rd list, the application's event, the
 // disable tag, and the class table of a bare window's children.
 #include "Button.h"
+#include "CheckBox.h"
+#include "ExtCtrls.h"
 #include "GalleryForm.h"
 #include "SkinButton.h"
 #include "SkinControl.h"
@@ -380,6 +382,54 @@ TEST_F(SkinDispatch, ToolBarPainterComesAndGoesWithTheSkinners) {
     d.skinner.ReleaseSkinControls();
     EXPECT_FALSE(bar->OnCustomDrawButton);
     EXPECT_TRUE(d.skinner.SkinControlList.empty());
+}
+
+// The manager's skinning of a shown form starts the dispatch; switching the
+// skin off frees every skinner and gives the colours back.
+TEST_F(SkinDispatch, SkinStartSkinsTheControlsAndSkinOffReleasesThem) {
+    std::unique_ptr<TSkinData> skin(LoadSkinData());
+    TForm form;
+    form.SetBounds(40, 40, 300, 200);
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    auto* panel = new TPanel(&form);
+    panel->SetBounds(100, 0, 100, 60);
+    panel->SetParent(&form);
+    panel->SetColor(0x00224466);
+    auto* box = new TCheckBox(&form);
+    box->SetBounds(0, 80, 100, 20);
+    box->SetParent(&form);
+    form.Show();
+    Pump(100);
+    TWinSkinForm* skinner = SkinManage->FindSkinForm(form.Handle());
+    ASSERT_NE(skinner, nullptr);
+    EXPECT_EQ(SkinnerOf(*skinner, button), "TSkinButton");
+    EXPECT_EQ(SkinnerOf(*skinner, panel), "TSkinBox");
+    EXPECT_EQ(SkinnerOf(*skinner, box), "TSkinCheckBox");
+    EXPECT_EQ(panel->Color(), skin->ButtonFace);
+
+    SkinManage->LoopState = 1;
+    skin->SetActive(false);
+    Pump(400);
+    EXPECT_EQ(SkinManage->FindSkinForm(form.Handle()), nullptr);
+    EXPECT_EQ(panel->Color(), TColor(0x00224466));
+    EXPECT_EQ(button->ComponentCount(), 0) << "the button's skinner is gone";
+    EXPECT_EQ(box->ComponentCount(), 0);
+}
+
+// A bare window's children are skinned on its start too.
+TEST_F(SkinDispatch, BareWindowChildrenAreSkinnedOnStart) {
+    std::unique_ptr<TSkinData> skin(LoadSkinData());
+    TBareWindow window(L"YqDispatchStart", WS_OVERLAPPEDWINDOW, 300, 200);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"确定", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80,
+                                  24, window.Get(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SkinManage->SkinWindow(window.Get());
+    Pump();
+    TWinSkinForm* skinner = SkinManage->FindSkinForm(window.Get());
+    ASSERT_NE(skinner, nullptr);
+    TSkinControl* s = skinner->FindSkinControlByHandle(button);
+    ASSERT_NE(s, nullptr);
+    EXPECT_STREQ(s->ClassName(), "TSkinButton");
 }
 
 } // namespace
