@@ -12,7 +12,7 @@ void TNCObject::MouseEnter() {
     if (Owner.HotObject && Owner.HotObject != this) Owner.HotObject->MouseLeave();
     if (!Visible) return;
     Owner.HotObject = this;
-    ButtonState = TButtonState::bsHot;
+    ButtonState = TNCButtonState::bsHot;
     Paint();
 }
 
@@ -20,20 +20,20 @@ void TNCObject::MouseDown() {
     if (Owner.HotObject && Owner.HotObject != this) Owner.HotObject->MouseLeave();
     if (!Visible) return;
     Owner.HotObject = this;
-    ButtonState = TButtonState::bsPressed;
+    ButtonState = TNCButtonState::bsPressed;
     Paint();
 }
 
 void TNCObject::MouseUp() {
     if (!Visible) return;
-    ButtonState = TButtonState::bsHot;
+    ButtonState = TNCButtonState::bsHot;
     Paint();
 }
 
 void TNCObject::MouseLeave() {
     if (!Visible) return;
     if (Owner.HotObject == this) Owner.HotObject = nullptr;
-    ButtonState = TButtonState::bsNormal;
+    ButtonState = TNCButtonState::bsNormal;
     Paint();
 }
 

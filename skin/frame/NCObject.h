@@ -10,7 +10,7 @@ class TWinSkinForm;
 class TDataSkinSysButton;
 class TBitmap;
 
-enum class TButtonState { bsNormal = 1, bsPressed = 2, bsHot = 3 };
+enum class TNCButtonState { bsNormal = 1, bsPressed = 2, bsHot = 3 };
 
 class TNCObject {
 public:
@@ -28,7 +28,7 @@ public:
     TWinSkinForm& Owner;
     RECT Bounds{};
     bool Visible = false;
-    TButtonState ButtonState = TButtonState::bsNormal;
+    TNCButtonState ButtonState = TNCButtonState::bsNormal;
 };
 
 class TWinSysButton : public TNCObject {

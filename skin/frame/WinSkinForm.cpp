@@ -5,6 +5,7 @@
 #include "Menus.h"
 #include "MessageHook.h"
 #include "Scope.h"
+#include "SkinControl.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "SkinText.h"
@@ -70,6 +71,7 @@ TWinSkinForm::~TWinSkinForm() {
         // only what the window would otherwise keep.
         Guarded([this] { UnskinWindow(); }, TGuardPolicy::gpDrop);
     }
+    ReleaseSkinControls();
     if (SkinManage) SkinManage->RemoveSkinForm(Handle);
 }
 
@@ -159,6 +161,7 @@ void TWinSkinForm::UnskinWindow() {
     HotObject = nullptr;
     formHook_.reset();
     subclass_.reset();
+    ReleaseSkinControls();
     DetachMdiClient();
     if (destroying) return;
     if (Form) Form->SetColor(savedColour_);
@@ -317,7 +320,7 @@ void TWinSkinForm::Maximize() {
     if (MdiKind == TMdiKind::MdiChild && SkinManage) SkinManage->SetMdiMaximized(true);
     WindowState = TSkinWindowState::Maximized;
     PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    if (HotObject) HotObject->ButtonState = TButtonState::bsNormal;
+    if (HotObject) HotObject->ButtonState = TNCButtonState::bsNormal;
     HotObject = nullptr;
 }
 
@@ -436,7 +439,10 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
 }
 
 void TWinSkinForm::HoverCheck() {
-    if (menuTracking_ || !HotObject || State == TSkinFormState::Destroyed) return;
+    if (menuTracking_ || State == TSkinFormState::Destroyed) return;
+    // A bare window's buttons hear of no mouse-leave but from here.
+    if (!Form) ResetHotButton(false);
+    if (!HotObject) return;
     POINT at{};
     GetCursorPos(&at);
     RECT window{};
@@ -478,6 +484,8 @@ void TWinSkinForm::FirstResize() {
 
 void TWinSkinForm::SkinChanged() {
     if (Form) Form->SetColor(SkinData->ButtonFace);
+    for (TSkinControl* skinner : std::vector<TSkinControl*>(SkinControlList))
+        Guarded([skinner] { skinner->UpdateSkin(); }, TGuardPolicy::gpDrop);
     State = TSkinFormState::Changing;
     if (FrameSkinned && !IsIconic(Handle) && FrameKind != TFrameKind::NoCaption) {
         GetClientRect(Handle, &SavedClientRect);

@@ -8,15 +8,20 @@
 // the shape of its transparent border pixels.  UnskinWindow gives the
 // window back its procedure, styles, frame and rectangle.
 //
+// On WM_SKINSTART it gives the window's controls their skinners (the
+// dispatch, skin/dispatch/); unskinning frees them again.
+//
 // State: 0 created, 1 skinned, 3 skin change running, 4 unskinning,
 // 5 first resize running, 6 window destroyed (the manager frees it).
 #include "Bitmap.h"
+#include "Canvas.h"
 #include "CaptionButtons.h"
 #include "Component.h"
 #include "GdiObjects.h"
 #include "NCObject.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <windows.h>
@@ -31,6 +36,10 @@ class TTimer;
 class TPopupMenu;
 class TMessageHook;
 class TWindowSubclass;
+class TSkinControl;
+class TControl;
+class TToolBar;
+class TToolButton;
 struct TMessage;
 
 enum class TSkinFormState : std::uint8_t {
@@ -111,6 +120,30 @@ public:
     void ShowSystemMenu(POINT screen);
     void PerformAction(int action);
 
+    // Control skinners.  The list holds every skinner of the window's
+    // controls; a skinner registers itself when attached and leaves when
+    // freed.  HotButton is the button skinner that last became hot.
+    std::vector<TSkinControl*> SkinControlList;
+    TCanvas SharedCanvas;
+    TSkinControl* HotButton = nullptr;
+    // True when the skinner was registered already.
+    bool AddSkinControl(TSkinControl* skinner);
+    void RemoveSkinControl(TSkinControl* skinner);
+    TSkinControl* FindSkinControlByHandle(HWND window) const;
+    // Unskin, then free every control skinner.
+    void ReleaseSkinControls();
+    // Frees the skinners whose window is gone.
+    void FreeDeadSkinControls();
+
+    // The dispatch (skin/dispatch/).  Each answers the class name of the
+    // skinner it chose ("" for none), whether or not that skinner exists yet.
+    void SkinChildControls(TComponent* container);
+    std::string SkinControl(TControl* control, TComponent* parent);
+    std::string SkinChildWindow(HWND window);
+    bool IsSkinned(const TControl* control) const;
+    static bool IsScrollingHost(TControl* control);
+    bool ApplySkin3rd(const std::string& className, TControl* control);
+
 private:
     friend class TWinSysButton;
     void HandleMessage(TMessage& m);
@@ -154,6 +187,22 @@ private:
     void WMGetMinMaxInfo(TMessage& m);
     void WMSysCommand(TMessage& m);
     void WMSkinStart(TMessage& m);
+    void SkinControls();
+    void ResetHotButton(bool always);
+
+    // The dispatch's parts (skin/dispatch/).
+    std::string ApplySkin3rdKind(const std::string& className, TControl* control, bool& found);
+    std::string ApplyKind(const std::string& kind, TControl* control);
+    std::string ApplyRules(const std::string& className, TControl* control);
+    std::string ApplyFrameworkEvent(const std::string& className, TControl* control, TComponent* parent,
+                                    bool& handled);
+    // Makes and attaches the named skinner for a framework control (nothing
+    // for kinds not built); answers the name.
+    std::string Attach(const std::string& skinner, TControl* control, bool colour);
+    std::string AttachToWindow(const std::string& skinner, HWND window);
+    void PaintToolBars(TToolBar* bar);
+    void Notification(TComponent* component, TOperation operation) override;
+    std::vector<TToolBar*> paintedToolBars_;
 
     // The MDI frame's client window (WinSkinFormMdi.cpp).
     void AttachMdiClient();

@@ -1,8 +1,8 @@
 // TWinSkinForm: an MDI frame's client window.  Its messages pass through
 // the frame's skinner, which skins each new child at once, puts the
 // manager into MDI-maximised mode when a child is maximised and out of it
-// when the children are tiled or cascaded or none is maximised any more, and keeps the client without scroll bars
-// unless the skin's options ask for them.
+// when the children are tiled or cascaded or none is maximised any more, and keeps the client without scroll
+// bars unless the skin's options ask for them.
 #include "WinSkinForm.h"
 
 #include "Form.h"

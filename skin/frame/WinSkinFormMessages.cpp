@@ -190,6 +190,7 @@ void TWinSkinForm::WMNCPaint(TMessage& m) {
 void TWinSkinForm::WMNCActivate(TMessage& m) {
     IsActive = m.WParam != 0;
     if (hoverTimer_) hoverTimer_->SetEnabled(IsActive && State == TSkinFormState::Skinned);
+    if (!IsActive) ResetHotButton(true);
     if (!HandlesNonClient()) {
         CallPrevious(m);
         return;
@@ -318,6 +319,7 @@ void TWinSkinForm::WMSysCommand(TMessage& m) {
 
 void TWinSkinForm::WMSkinStart(TMessage& m) {
     m.Result = 0;
+    SkinControls();
     if (!started_) {
         started_ = true;
         if (MdiKind == TMdiKind::MdiChild && SkinManage && SkinManage->MdiMaximized) {

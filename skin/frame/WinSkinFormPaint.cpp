@@ -38,7 +38,7 @@ void TWinSkinForm::PaintFrame() {
             TGuardPolicy::gpDrop);
     ReleaseDC(Handle, dc);
     for (const auto& b : SysButtons)
-        b->ButtonState = TButtonState::bsNormal;
+        b->ButtonState = TNCButtonState::bsNormal;
     HotObject = nullptr;
 }
 
@@ -107,7 +107,7 @@ void TWinSkinForm::ComposeCaption(int w) {
             continue;
         }
         int frame = !IsActive && b->FrameCount >= 4 ? 4 : 1;
-        if (b->ButtonState != TButtonState::bsNormal) frame = int(b->ButtonState);
+        if (b->ButtonState != TNCButtonState::bsNormal) frame = int(b->ButtonState);
         DrawSkinFrame(dc, b->Bounds, *b->Picture, true, b->FrameCount, std::min(frame, b->FrameCount));
     }
 }

@@ -145,9 +145,8 @@ void TSkinManage::WindowCreated(HWND window, const CBT_CREATEWNDW& create) {
     const std::string className = GetWindowClassName(window);
     const LONG style = create.lpcs->style;
     if (className == "ScrollBar" && (style & SBS_SIZEGRIP)) {
-        // Size grips get their skinner from the control skinners, which the
-        // form's skinner makes.
-        FindSkinForm(create.lpcs->hwndParent);
+        // Size grips get their skinner from the form's skinner.
+        if (TWinSkinForm* form = FindSkinForm(create.lpcs->hwndParent)) form->SkinChildWindow(window);
     }
     if (style & WS_CHILD) return;
     if (className == "#32768") SkinPopupMenu(window);

@@ -320,7 +320,7 @@ TEST_F(SkinFrame, CaptionShowsTheTitleColourAndTheHotButtonFrame) {
         return out;
     };
     const auto normal = pixels(frame);
-    (*close)->ButtonState = TButtonState::bsHot;
+    (*close)->ButtonState = TNCButtonState::bsHot;
     form->PaintFrameTo(frame.Canvas().Handle(), size.cx, size.cy);
     EXPECT_NE(pixels(frame), normal) << "the hot frame differs";
 
