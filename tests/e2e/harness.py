@@ -6,6 +6,14 @@ Xvfb and the program, and offers window lookup by caption, the controls of
 the program's forms (wininspect), real input through xdotool at positions
 relative to a window's client area, message boxes and screenshots.
 Everything it started is ended by PID when the session closes.
+
+Tests wait for conditions, never for a fixed time: a window shown or gone,
+a text or state reached (wait_until over wininspect's answers), the program
+settled (`settle`: it has handled all input and waits for more), the
+keyboard focus on a window (`wait_focus`), a screen region changed or back
+to a look (`wait_region`).  Pauses that belong to the input itself (between
+the two clicks of a double click, a drag's steps) stay inside xdotool's
+arguments.
 """
 import fcntl
 import os
@@ -182,14 +190,12 @@ class Session:
                 continue
             proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                    self.xvfb = proc
-                    self.env["DISPLAY"] = f":{n}"
-                    return
-                if proc.poll() is not None:
-                    break
-                time.sleep(0.1)
+            wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}") or proc.poll() is not None,
+                       timeout=5, interval=0.1)
+            if proc.poll() is None and os.path.exists(f"/tmp/.X11-unix/X{n}"):
+                self.xvfb = proc
+                self.env["DISPLAY"] = f":{n}"
+                return
             proc.kill()
         raise RuntimeError("could not start Xvfb")
 
@@ -207,13 +213,10 @@ class Session:
         the time runs out, with the reason written to the standard error
         unless `report` is off (a window that may well not come)."""
         started = time.time()
-        while time.time() < started + timeout:
-            wid = self.find_window(caption)
-            if wid:
-                return wid
-            if self.program.poll() is not None:
-                break
-            time.sleep(0.1)
+        wid = wait_until(lambda: self.find_window(caption) or self.program.poll() is not None,
+                         timeout, interval=0.1)
+        if isinstance(wid, str):
+            return wid
         if report:
             self.report_missing(caption, started)
         return None
@@ -232,6 +235,36 @@ class Session:
             why = f"the program is still running; visible windows: {[n for n in names if n]}"
         shot = self.screenshot("missing-window")
         print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
+
+    def wait_ready(self, caption, timeout=30):
+        """The window's id once it shows and the program has settled (see
+        `settle`); None as wait_window, or when the program stays busy."""
+        wid = self.wait_window(caption, timeout)
+        if wid and not self.settle(caption):
+            print(f'window "{caption}" shown, but its program stays busy', file=sys.stderr)
+            return None
+        return wid
+
+    def settle(self, caption):
+        """True once the program of the window with that caption has taken in
+        and handled all input and messages given to it so far and waits for
+        more (wininspect --idle); False when it is still busy after 10 s or
+        there is no such window.  What the program showed in that time is on
+        the screen then."""
+        return self.inspect("--idle", caption) is not None
+
+    def wait_focus(self, caption, timeout=10):
+        """True once the window with that caption has X's input focus (the
+        program's active window): keys go to it."""
+        def probe():
+            wid = self.find_window(caption)
+            return bool(wid) and self.xdotool("getwindowfocus") == wid
+        return wait_until(probe, timeout)
+
+    def processes(self):
+        """The executables' file names of the processes running in the
+        session's prefix, lower case."""
+        return [name.lower() for name in (self.inspect("--processes") or "").split()]
 
     def window_geometry(self, wid):
         fields = dict(line.split("=", 1) for line in
@@ -388,16 +421,15 @@ class Session:
         """Closes the window with Alt+F4 after a click at a harmless point of
         its client area has made it the active one."""
         self.click_in(caption, *point)
-        time.sleep(0.2)
+        self.wait_focus(caption)
         self.key("alt+F4")
 
     def open_and_hide_quiz(self):
         """Shows the quiz window from the browser and closes it again: a
         window the user has not opened yet has no controls to inspect."""
         self.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        if not self.wait_window(QUIZ_CAPTION):
+        if not self.wait_ready(QUIZ_CAPTION):
             return False
-        time.sleep(0.5)
         self.close_window(QUIZ_CAPTION, (700, 250))  # beside the riddle text
         return bool(wait_until(lambda: not self.find_window(QUIZ_CAPTION), timeout=10))
 
@@ -441,11 +473,35 @@ class Session:
                 return wait_until(lambda: self.gallery_page() == caption, timeout=10)
         return False
 
+    def region(self, x, y, w, h, name):
+        """The pixels of a screen rectangle as rows of (r, g, b); the whole
+        screen is saved as the screenshot `name`."""
+        return pixels(self.screenshot(name), x, y, w, h)
+
+    def wait_region(self, box, condition, name, timeout=5):
+        """The pixels of the screen rectangle `box` (x, y, w, h) once
+        condition(pixels) holds; None when it does not within the timeout.
+        The last screen read is saved as the screenshot `name`."""
+        def probe():
+            seen = self.region(*box, name)
+            return seen if condition(seen) else None
+        return wait_until(probe, timeout, interval=0.1)
+
     def screenshot(self, name):
         os.makedirs(SHOTS, exist_ok=True)
         path = os.path.join(SHOTS, name + ".png")
         subprocess.run(["import", "-window", "root", "-display", self.env["DISPLAY"], path], check=True)
         return path
+
+
+def pixels(shot, x, y, w, h):
+    """Rows of (r, g, b) of a rectangle of a screenshot."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
+    width, height, data = int(header[1]), int(header[2]), raw[header.end():]
+    return [[tuple(data[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+            for row in range(height)]
 
 
 def navy_bands(shot, x, y, w, h):
