@@ -42,6 +42,7 @@ EDIT_CAPTION = "修改"
 LIST_CAPTION = "灯谜批量添加"
 TITLE = "云樵"
 GALLERY_CAPTION = "云樵皮肤画廊"
+TYPING_KEYS = 4  # keys type_text binds at a time
 GALLERY_PAGES_TOP = 26   # the page control lies below the 26-pixel tool bar
 # The gallery's pages and the names of their screenshots.
 GALLERY_PAGES = [("按钮", "buttons"), ("选择", "choices"), ("编辑", "edits"), ("列表", "lists"),
@@ -286,8 +287,47 @@ class Session:
     def key(self, *keys):
         self.xdotool("key", *keys)
 
-    def type_text(self, text):
-        self.xdotool("type", "--delay", 40, text)
+    def type_text(self, text, caption=None):
+        """Types the text into the window with the focus, whose caption is
+        `caption`.  A character the keyboard map lacks (a Chinese one) needs
+        a key of its own, and xdotool binds one only for the moment of the
+        press: a program that reads the map after xdotool has taken it back
+        loses the character.  So such characters are bound here, a few keys
+        at a time (Wine gives only a few keys it does not know a virtual key
+        code), and the keys change only once the program has settled, having
+        taken in the ones typed."""
+        if text.isascii():
+            self.xdotool("type", "--delay", 40, text)
+            return
+        if caption is None:
+            raise ValueError("typing characters without a key needs the window's caption")
+        spare = self._spare_keycodes()[:TYPING_KEYS]
+        keys, bound = [], {}
+
+        def flush():
+            if bound:
+                subprocess.run(["xmodmap", *(arg for c, code in bound.items()
+                                             for arg in ("-e", f"keycode {code} = {key_name(c)} {key_name(c)}"))],
+                               env=self.env, check=True)
+            self.xdotool("key", "--delay", 40, *keys)
+            if not self.settle(caption):
+                raise RuntimeError(f'the window "{caption}" did not take in the typed keys')
+            keys.clear()
+            bound.clear()
+        for c in text:
+            if not c.isascii() and c not in bound:
+                if len(bound) == len(spare):
+                    flush()
+                bound[c] = spare[len(bound)]
+            keys.append(key_name(c))
+        flush()
+
+    def _spare_keycodes(self):
+        """Keycodes without a symbol in the keyboard map, or with a
+        character type_text bound."""
+        out = subprocess.run(["xmodmap", "-pke"], env=self.env, capture_output=True, text=True, check=True).stdout
+        codes = [re.match(r"keycode\s+(\d+)\s*=\s*(\S*)", line) for line in out.splitlines()]
+        return [int(m[1]) for m in codes if m and (not m[2] or re.fullmatch(r"U[0-9A-F]{4,}", m[2]))]
 
     # -- reading the program (wininspect, from inside Wine) ---------------------
     def inspect(self, *args):
@@ -527,6 +567,13 @@ def navy_bands(shot, x, y, w, h):
     if current is not None:
         bands.append(current)
     return [(x + l, y + t, x + r, y + b) for l, t, r, b in bands]
+
+
+def key_name(c):
+    """xdotool's name of the key that types the character."""
+    if c.isascii() and c.isalnum():
+        return c
+    return {" ": "space", "\n": "Return", "\t": "Tab"}.get(c, f"U{ord(c):04X}")
 
 
 def unescape(text):
