@@ -205,8 +205,19 @@ class Session:
         out = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
         return out.stdout.strip()
 
+    def search(self, pattern):
+        """Ids of the visible windows whose names match the pattern.  A
+        window that goes while xdotool walks the tree ends it with an X
+        error: the walk is then done again."""
+        for _ in range(5):
+            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=self.env,
+                                 capture_output=True, text=True)
+            if out.returncode == 0 or not out.stderr.strip():
+                return out.stdout.split()
+        raise RuntimeError(f"xdotool search failed: {out.stderr.strip()}")
+
     def find_window(self, caption):
-        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{caption}$").split()
+        ids = self.search(f"^{caption}$")
         return ids[0] if ids else None
 
     def wait_window(self, caption, timeout=30, report=True):
@@ -232,7 +243,7 @@ class Session:
             why = f"the program exited with code {code}"
         else:
             names = [self.xdotool("getwindowname", wid)
-                     for wid in self.xdotool("search", "--onlyvisible", "--name", "").split()]
+                     for wid in self.search("")]
             why = f"the program is still running; visible windows: {[n for n in names if n]}"
         shot = self.screenshot("missing-window")
         print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
@@ -440,7 +451,7 @@ class Session:
         """Geometry of the pop-up menu once it shows: a visible window
         without a name that is not the screen's root."""
         def probe():
-            for wid in self.xdotool("search", "--onlyvisible", "--name", "").split():
+            for wid in self.search(""):
                 if not self.xdotool("getwindowname", wid):
                     g = self.window_geometry(wid)
                     if g and (g["X"], g["Y"]) != (0, 0):

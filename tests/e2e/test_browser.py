@@ -152,7 +152,7 @@ class KnowledgeButtonTest(unittest.TestCase):
                             f"a second copy is still running: {s.processes()}")
             self.assertTrue(wait_until(lambda: s.xdotool("getwindowfocus").strip() == str(wid), 10),
                             "the running copy was not brought to the front")
-            ids = s.xdotool("search", "--onlyvisible", "--name", "^灯谜知识$").split()
+            ids = s.search("^灯谜知识$")
             self.assertEqual(len(ids), 1, "a second copy was started")
             s.screenshot("browser-knowledge")
             s.close_window("灯谜知识", (100, 100))

@@ -50,8 +50,7 @@ class StoreStartupTest(unittest.TestCase):
             self.assertTrue(s.answer_box())
             # The second copy goes on with an empty store.  It lies on top of
             # the first at the same place; ending it uncovers the first.
-            other = wait_until(lambda: [w for w in s.xdotool("search", "--onlyvisible", "--name",
-                                                              f"^{MAIN_CAPTION}$").split() if w != first])
+            other = wait_until(lambda: [w for w in s.search(f"^{MAIN_CAPTION}$") if w != first])
             self.assertTrue(other, "the second copy's browser window did not appear")
             second.kill()
             second.wait(timeout=20)
