@@ -32,6 +32,7 @@ DIST = os.environ.get("YQ_DIST", os.path.join(ROOT, "build", "mingw", "dist"))
 # one the run command uses (Wine's own texts in Chinese).
 LOCALE = os.environ.get("YQ_E2E_LOCALE", "C.UTF-8")
 SHOTS = os.path.join(ROOT, "build", "e2e-screenshots")
+TYPING_KEYS = 4  # keys type_text binds to characters at a time
 WININSPECT = os.path.join(ROOT, "build", "mingw", "tests", "win32", "wininspect.exe")
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIXTURE = os.path.join(HERE, "fixture")
@@ -42,7 +43,6 @@ EDIT_CAPTION = "修改"
 LIST_CAPTION = "灯谜批量添加"
 TITLE = "云樵"
 GALLERY_CAPTION = "云樵皮肤画廊"
-TYPING_KEYS = 4  # keys type_text binds at a time
 GALLERY_PAGES_TOP = 26   # the page control lies below the 26-pixel tool bar
 # The gallery's pages and the names of their screenshots.
 GALLERY_PAGES = [("按钮", "buttons"), ("选择", "choices"), ("编辑", "edits"), ("列表", "lists"),
