@@ -12,7 +12,7 @@ JOBS=$(nproc)
 
 PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine64 wine fonts-wine xvfb xauth xdotool xclip x11-utils imagemagick
+  wine64 wine fonts-wine xvfb xauth xdotool x11-utils imagemagick
   fonts-wqy-zenhei fonts-arphic-uming fonts-arphic-ukai fonts-lxgw-wenkai
   cmake ninja-build g++ clang libclang-rt-14-dev nasm tcl dpkg-dev
   sqlite3 libsqlite3-dev libjpeg-dev googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -6,6 +6,14 @@ Xvfb and the program, and offers window lookup by caption, the controls of
 the program's forms (wininspect), real input through xdotool at positions
 relative to a window's client area, message boxes and screenshots.
 Everything it started is ended by PID when the session closes.
+
+Tests wait for conditions, never for a fixed time: a window shown or gone,
+a text or state reached (wait_until over wininspect's answers), the program
+settled (`settle`: it has handled all input and waits for more), the
+keyboard focus on a window (`wait_focus`), a screen region changed or back
+to a look (`wait_region`).  Pauses that belong to the input itself (between
+the two clicks of a double click, a drag's steps) stay inside xdotool's
+arguments.
 """
 import fcntl
 import os
@@ -24,6 +32,7 @@ DIST = os.environ.get("YQ_DIST", os.path.join(ROOT, "build", "mingw", "dist"))
 # one the run command uses (Wine's own texts in Chinese).
 LOCALE = os.environ.get("YQ_E2E_LOCALE", "C.UTF-8")
 SHOTS = os.path.join(ROOT, "build", "e2e-screenshots")
+TYPING_KEYS = 4  # keys type_text binds to characters at a time
 WININSPECT = os.path.join(ROOT, "build", "mingw", "tests", "win32", "wininspect.exe")
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIXTURE = os.path.join(HERE, "fixture")
@@ -182,14 +191,12 @@ class Session:
                 continue
             proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1280x900x24", "-nolisten", "tcp"],
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            for _ in range(50):
-                if os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                    self.xvfb = proc
-                    self.env["DISPLAY"] = f":{n}"
-                    return
-                if proc.poll() is not None:
-                    break
-                time.sleep(0.1)
+            wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{n}") or proc.poll() is not None,
+                       timeout=5, interval=0.1)
+            if proc.poll() is None and os.path.exists(f"/tmp/.X11-unix/X{n}"):
+                self.xvfb = proc
+                self.env["DISPLAY"] = f":{n}"
+                return
             proc.kill()
         raise RuntimeError("could not start Xvfb")
 
@@ -198,8 +205,19 @@ class Session:
         out = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
         return out.stdout.strip()
 
+    def search(self, pattern):
+        """Ids of the visible windows whose names match the pattern.  A
+        window that goes while xdotool walks the tree ends it with an X
+        error: the walk is then done again."""
+        for _ in range(5):
+            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=self.env,
+                                 capture_output=True, text=True)
+            if out.returncode == 0 or not out.stderr.strip():
+                return out.stdout.split()
+        raise RuntimeError(f"xdotool search failed: {out.stderr.strip()}")
+
     def find_window(self, caption):
-        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{caption}$").split()
+        ids = self.search(f"^{caption}$")
         return ids[0] if ids else None
 
     def wait_window(self, caption, timeout=30, report=True):
@@ -207,13 +225,10 @@ class Session:
         the time runs out, with the reason written to the standard error
         unless `report` is off (a window that may well not come)."""
         started = time.time()
-        while time.time() < started + timeout:
-            wid = self.find_window(caption)
-            if wid:
-                return wid
-            if self.program.poll() is not None:
-                break
-            time.sleep(0.1)
+        wid = wait_until(lambda: self.find_window(caption) or self.program.poll() is not None,
+                         timeout, interval=0.1)
+        if isinstance(wid, str):
+            return wid
         if report:
             self.report_missing(caption, started)
         return None
@@ -228,10 +243,40 @@ class Session:
             why = f"the program exited with code {code}"
         else:
             names = [self.xdotool("getwindowname", wid)
-                     for wid in self.xdotool("search", "--onlyvisible", "--name", "").split()]
+                     for wid in self.search("")]
             why = f"the program is still running; visible windows: {[n for n in names if n]}"
         shot = self.screenshot("missing-window")
         print(f'window "{caption}" not shown after {waited:.1f} s: {why} (screen: {shot})', file=sys.stderr)
+
+    def wait_ready(self, caption, timeout=30):
+        """The window's id once it shows and the program has settled (see
+        `settle`); None as wait_window, or when the program stays busy."""
+        wid = self.wait_window(caption, timeout)
+        if wid and not self.settle(caption):
+            print(f'window "{caption}" shown, but its program stays busy', file=sys.stderr)
+            return None
+        return wid
+
+    def settle(self, caption):
+        """True once the program of the window with that caption has taken in
+        and handled all input and messages given to it so far and waits for
+        more (wininspect --idle); False when it is still busy after 10 s or
+        there is no such window.  What the program showed in that time is on
+        the screen then."""
+        return self.inspect("--idle", caption) is not None
+
+    def wait_focus(self, caption, timeout=10):
+        """True once the window with that caption has X's input focus (the
+        program's active window): keys go to it."""
+        def probe():
+            wid = self.find_window(caption)
+            return bool(wid) and self.xdotool("getwindowfocus") == wid
+        return wait_until(probe, timeout)
+
+    def processes(self):
+        """The executables' file names of the processes running in the
+        session's prefix, lower case."""
+        return [name.lower() for name in (self.inspect("--processes") or "").split()]
 
     def window_geometry(self, wid):
         fields = dict(line.split("=", 1) for line in
@@ -253,21 +298,47 @@ class Session:
     def key(self, *keys):
         self.xdotool("key", *keys)
 
-    def type_text(self, text):
-        """Types ASCII text key by key; other text (Chinese) is pasted with
-        Ctrl+V from the X clipboard.  xdotool types a character the keyboard
-        map lacks by remapping a spare key for an instant, and under load
-        Wine reads the key after the map has changed back: characters get
-        lost.  The clipboard hands Wine the whole text at once."""
+    def type_text(self, text, caption=None):
+        """Types the text into the window with the focus, whose caption is
+        `caption`.  A character the keyboard map lacks (a Chinese one) needs
+        a key of its own, and xdotool binds one only for the moment of the
+        press: a program that reads the map after xdotool has taken it back
+        loses the character.  So such characters are bound here, a few keys
+        at a time (Wine gives only a few keys it does not know a virtual key
+        code), and the keys change only once the program has settled, having
+        taken in the ones typed."""
         if text.isascii():
             self.xdotool("type", "--delay", 40, text)
             return
-        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode("utf-8"), env=self.env,
-                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # Wine learns of a new clipboard owner in its own time.
-        if not wait_until(lambda: self.inspect("--clipboard") == text, timeout=10):
-            raise AssertionError(f"the clipboard did not take {text!r}")
-        self.xdotool("key", "ctrl+v")
+        if caption is None:
+            raise ValueError("typing characters without a key needs the window's caption")
+        spare = self._spare_keycodes()[:TYPING_KEYS]
+        keys, bound = [], {}
+
+        def flush():
+            if bound:
+                subprocess.run(["xmodmap", *(arg for c, code in bound.items()
+                                             for arg in ("-e", f"keycode {code} = {key_name(c)} {key_name(c)}"))],
+                               env=self.env, check=True)
+            self.xdotool("key", "--delay", 40, *keys)
+            if not self.settle(caption):
+                raise RuntimeError(f'the window "{caption}" did not take in the typed keys')
+            keys.clear()
+            bound.clear()
+        for c in text:
+            if not c.isascii() and c not in bound:
+                if len(bound) == len(spare):
+                    flush()
+                bound[c] = spare[len(bound)]
+            keys.append(key_name(c))
+        flush()
+
+    def _spare_keycodes(self):
+        """Keycodes without a symbol in the keyboard map, or with a
+        character type_text bound."""
+        out = subprocess.run(["xmodmap", "-pke"], env=self.env, capture_output=True, text=True, check=True).stdout
+        codes = [re.match(r"keycode\s+(\d+)\s*=\s*(\S*)", line) for line in out.splitlines()]
+        return [int(m[1]) for m in codes if m and (not m[2] or re.fullmatch(r"U[0-9A-F]{4,}", m[2]))]
 
     # -- reading the program (wininspect, from inside Wine) ---------------------
     def inspect(self, *args):
@@ -380,7 +451,7 @@ class Session:
         """Geometry of the pop-up menu once it shows: a visible window
         without a name that is not the screen's root."""
         def probe():
-            for wid in self.xdotool("search", "--onlyvisible", "--name", "").split():
+            for wid in self.search(""):
                 if not self.xdotool("getwindowname", wid):
                     g = self.window_geometry(wid)
                     if g and (g["X"], g["Y"]) != (0, 0):
@@ -401,16 +472,15 @@ class Session:
         """Closes the window with Alt+F4 after a click at a harmless point of
         its client area has made it the active one."""
         self.click_in(caption, *point)
-        time.sleep(0.2)
+        self.wait_focus(caption)
         self.key("alt+F4")
 
     def open_and_hide_quiz(self):
         """Shows the quiz window from the browser and closes it again: a
         window the user has not opened yet has no controls to inspect."""
         self.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        if not self.wait_window(QUIZ_CAPTION):
+        if not self.wait_ready(QUIZ_CAPTION):
             return False
-        time.sleep(0.5)
         self.close_window(QUIZ_CAPTION, (700, 250))  # beside the riddle text
         return bool(wait_until(lambda: not self.find_window(QUIZ_CAPTION), timeout=10))
 
@@ -454,11 +524,35 @@ class Session:
                 return wait_until(lambda: self.gallery_page() == caption, timeout=10)
         return False
 
+    def region(self, x, y, w, h, name):
+        """The pixels of a screen rectangle as rows of (r, g, b); the whole
+        screen is saved as the screenshot `name`."""
+        return pixels(self.screenshot(name), x, y, w, h)
+
+    def wait_region(self, box, condition, name, timeout=5):
+        """The pixels of the screen rectangle `box` (x, y, w, h) once
+        condition(pixels) holds; None when it does not within the timeout.
+        The last screen read is saved as the screenshot `name`."""
+        def probe():
+            seen = self.region(*box, name)
+            return seen if condition(seen) else None
+        return wait_until(probe, timeout, interval=0.1)
+
     def screenshot(self, name):
         os.makedirs(SHOTS, exist_ok=True)
         path = os.path.join(SHOTS, name + ".png")
         subprocess.run(["import", "-window", "root", "-display", self.env["DISPLAY"], path], check=True)
         return path
+
+
+def pixels(shot, x, y, w, h):
+    """Rows of (r, g, b) of a rectangle of a screenshot."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
+                         capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
+    width, height, data = int(header[1]), int(header[2]), raw[header.end():]
+    return [[tuple(data[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
+            for row in range(height)]
 
 
 def navy_bands(shot, x, y, w, h):
@@ -484,6 +578,13 @@ def navy_bands(shot, x, y, w, h):
     if current is not None:
         bands.append(current)
     return [(x + l, y + t, x + r, y + b) for l, t, r, b in bands]
+
+
+def key_name(c):
+    """xdotool's name of the key that types the character."""
+    if c.isascii() and c.isalnum():
+        return c
+    return {" ": "space", "\n": "Return", "\t": "Tab"}.get(c, f"U{ord(c):04X}")
 
 
 def unescape(text):

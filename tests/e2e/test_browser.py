@@ -2,7 +2,6 @@
 toggle on the column titles, and both searches with their messages.  One
 program session serves the whole class; each test starts from a category
 click of its own."""
-import time
 import unittest
 
 from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, BROWSER_TITLES, MAIN_CAPTION, QUIZ_CAPTION,
@@ -23,10 +22,9 @@ class BrowserTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.s = Session(prepare=install_fixture).__enter__()
-        if not cls.s.wait_window(MAIN_CAPTION):
+        if not cls.s.wait_ready(MAIN_CAPTION):
             cls.s.close()
             raise AssertionError("the browser window did not appear")
-        time.sleep(1.0)
         if not cls.s.open_and_hide_quiz():
             cls.s.close()
             raise AssertionError("the quiz window did not open and close")
@@ -45,7 +43,7 @@ class BrowserTest(unittest.TestCase):
         """The grid's rows from the first, walked with the Down key."""
         # A click on the first row (already current) gives the grid the keys.
         self.s.press(MAIN_CAPTION, BROWSER_FIRST_ROW)
-        time.sleep(0.3)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         rows = [self.s.grid()]
         self.assertEqual(rows[0][0], 1)
         for _ in range(count - 1):
@@ -60,7 +58,7 @@ class BrowserTest(unittest.TestCase):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
         self.assertTrue(self.s.choose_from_popup(item, 2), "the search menu did not pop up")
         self.assertTrue(self.s.wait_window("谜面搜索"), "the input box did not appear")
-        self.s.type_text(text)
+        self.s.type_text(text, "谜面搜索")
         self.s.key("Return")
         wait_until(lambda: not self.s.find_window("谜面搜索"), timeout=5)
 
@@ -137,8 +135,7 @@ if __name__ == "__main__":
 class KnowledgeButtonTest(unittest.TestCase):
     def test_knowledge_button_starts_the_companion_program(self):
         with Session(prepare=install_fixture) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["灯谜知识"])
             wid = s.wait_window("灯谜知识")
             self.assertTrue(wid, "the companion program did not open")
@@ -148,12 +145,14 @@ class KnowledgeButtonTest(unittest.TestCase):
             self.assertLessEqual(abs(g["X"] + g["WIDTH"] // 2 - width // 2), 16, g)
             self.assertLessEqual(abs(g["Y"] + g["HEIGHT"] // 2 - height // 2), 24, g)
             # A second click brings the running copy forward instead of
-            # starting another.
+            # starting another: the copy it starts hands over and ends.
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["灯谜知识"])
+            self.assertTrue(s.settle(MAIN_CAPTION))
+            self.assertTrue(wait_until(lambda: s.processes().count("yqzs.exe") == 1, 10),
+                            f"a second copy is still running: {s.processes()}")
             self.assertTrue(wait_until(lambda: s.xdotool("getwindowfocus").strip() == str(wid), 10),
                             "the running copy was not brought to the front")
-            time.sleep(1.0)
-            ids = s.xdotool("search", "--onlyvisible", "--name", "^灯谜知识$").split()
+            ids = s.search("^灯谜知识$")
             self.assertEqual(len(ids), 1, "a second copy was started")
             s.screenshot("browser-knowledge")
             s.close_window("灯谜知识", (100, 100))

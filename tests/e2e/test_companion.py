@@ -2,10 +2,9 @@
 with the festive head and readable text, and scrolls through the whole
 page with the keyboard and the mouse wheel."""
 import subprocess
-import time
 import unittest
 
-from harness import Session
+from harness import Session, wait_until
 
 CAPTION = "灯谜知识"
 
@@ -37,11 +36,10 @@ def differing_pixels(a, b, x, y, w, h):
 class CompanionTest(unittest.TestCase):
     def test_page_shows_and_scrolls(self):
         with Session(exe="yqzs.exe") as s:
-            wid = s.wait_window(CAPTION)
+            wid = s.wait_ready(CAPTION)
             self.assertIsNotNone(wid, "the window 灯谜知识 did not appear")
             g = s.window_geometry(wid)
             x, y, w, h = g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]
-            time.sleep(1.0)
             top = s.screenshot("companion-top")
             # The head is the red festive banner ...
             r, gr, b = mean_colour(top, x + 10, y + 40, w - 40, 60)
@@ -53,19 +51,24 @@ class CompanionTest(unittest.TestCase):
             self.assertTrue(all(c > 200 for c in paper), paper)
             self.assertTrue(0.01 < dark_fraction(top, *body) < 0.3)
 
+            def shows(name, condition):
+                """The body's difference from the top once condition(difference)
+                holds, or the last one read."""
+                difference = [None]
+
+                def probe():
+                    difference[0] = differing_pixels(top, s.screenshot(name), *body)
+                    return condition(difference[0])
+                wait_until(probe, timeout=5, interval=0.1)
+                return difference[0]
+
             s.key("--window", wid, "End")
-            time.sleep(0.8)
-            end = s.screenshot("companion-end")
-            self.assertGreater(differing_pixels(top, end, *body), 10000, "End did not scroll")
+            self.assertGreater(shows("companion-end", lambda d: d > 10000), 10000, "End did not scroll")
             s.key("--window", wid, "Home")
-            time.sleep(0.8)
-            home = s.screenshot("companion-home")
-            self.assertEqual(differing_pixels(top, home, *body), 0, "Home did not return to the top")
+            self.assertEqual(shows("companion-home", lambda d: d == 0), 0, "Home did not return to the top")
 
             s.xdotool("mousemove", x + w // 2, y + h // 2, "click", "5")
-            time.sleep(0.8)
-            wheel = s.screenshot("companion-wheel")
-            self.assertGreater(differing_pixels(top, wheel, *body), 10000, "the wheel did not scroll")
+            self.assertGreater(shows("companion-wheel", lambda d: d > 10000), 10000, "the wheel did not scroll")
 
 
 if __name__ == "__main__":

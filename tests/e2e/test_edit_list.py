@@ -5,7 +5,6 @@ error when it cannot.  The database is read after the program has ended
 import os
 import sqlite3
 import subprocess
-import time
 import unittest
 
 from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, EDIT_BOXES, EDIT_CAPTION, EDIT_CONFIRM, LIST_CAPTION, LIST_MEMO,
@@ -25,19 +24,17 @@ class EditTest(unittest.TestCase):
         """Opens the edit window on the table's first riddle, replaces its
         riddle text and empties its answer by typing; returns the
         confirmation box's text."""
-        self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-        time.sleep(1.0)
+        self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
-        self.assertTrue(s.wait_window(EDIT_CAPTION), "the edit window did not appear")
-        time.sleep(0.5)
-        boxes = [text for _, _, text in s.controls_of_class(EDIT_CAPTION, "TDBEdit")]
-        self.assertEqual(sorted(boxes), sorted(RIDDLES[0]), "the boxes show the current riddle")
+        self.assertTrue(s.wait_ready(EDIT_CAPTION), "the edit window did not appear")
+        self.assertEqual(self.boxes(s), sorted(RIDDLES[0]), "the boxes show the current riddle")
         for field, text in (("谜面", NEW_RIDDLE), ("谜底", "")):
             s.press(EDIT_CAPTION, EDIT_BOXES[field])
             s.key("End", "shift+Home", "BackSpace")
             if text:
-                s.type_text(text)
-        time.sleep(0.3)
+                s.type_text(text, EDIT_CAPTION)
+        typed = sorted((NEW_RIDDLE, RIDDLES[0][1], ""))
+        self.assertTrue(wait_until(lambda: self.boxes(s) == typed, 5), f"the typed texts did not arrive: {self.boxes(s)}")
         s.screenshot("edit-typed")
         s.press(EDIT_CAPTION, EDIT_CONFIRM)
         box = s.message_box()
@@ -58,8 +55,7 @@ class EditTest(unittest.TestCase):
 
     def test_yes_writes_the_riddle_and_every_view_shows_it(self):
         with Session(prepare=install_fixture) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             self.assertTrue(s.open_and_hide_quiz())
             box = self.edit_first_riddle(s)
             self.assertIn(box, (question(RIDDLES[0][0]), question(NEW_RIDDLE)))
@@ -76,15 +72,10 @@ class EditTest(unittest.TestCase):
         return sorted(text for _, _, text in s.controls_of_class(EDIT_CAPTION, "TDBEdit"))
 
     def type_riddle(self, s, text):
-        # xdotool's typing of Chinese characters can drop one on a loaded
-        # machine: what this test is about is what happens to typed texts.
-        for _ in range(3):
-            s.press(EDIT_CAPTION, EDIT_BOXES["谜面"])
-            s.key("End", "shift+Home", "BackSpace")
-            s.type_text(text)
-            if wait_until(lambda: text in self.boxes(s), 3):
-                return
-        self.fail("the typed text did not arrive")
+        s.press(EDIT_CAPTION, EDIT_BOXES["谜面"])
+        s.key("End", "shift+Home", "BackSpace")
+        s.type_text(text, EDIT_CAPTION)
+        self.assertTrue(wait_until(lambda: text in self.boxes(s), 5), f"the typed text did not arrive: {self.boxes(s)}")
 
     def test_texts_not_confirmed_are_dropped_and_never_written(self):
         """No, closing the box and never confirming: the boxes show the
@@ -92,8 +83,7 @@ class EditTest(unittest.TestCase):
         window closes, the browser's answer label never shows typed texts,
         and the database is unchanged."""
         with Session(prepare=install_fixture) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
             self.assertTrue(s.wait_window(EDIT_CAPTION), "the edit window did not appear")
             answer = lambda: s.controls(MAIN_CAPTION)["lblAnswer"][2]  # noqa: E731
@@ -145,8 +135,7 @@ class EditTest(unittest.TestCase):
             db.close()
 
         with Session(prepare=refusing_database) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["修改"])
             self.assertTrue(s.wait_window(EDIT_CAPTION), "the edit window did not appear")
             self.type_riddle(s, NEW_RIDDLE)
@@ -183,16 +172,14 @@ class ListFileTest(unittest.TestCase):
 
     def show_list(self, s):
         s.press(MAIN_CAPTION, BROWSER_BUTTONS["添加"])
-        self.assertTrue(s.wait_window(LIST_CAPTION), "the list window did not appear")
-        time.sleep(0.5)
+        self.assertTrue(s.wait_ready(LIST_CAPTION), "the list window did not appear")
 
     def close_list(self, s):
         s.close_window(LIST_CAPTION, LIST_MEMO)
 
     def test_closing_writes_dm_txt_with_cr_lf_and_a_read_only_file_keeps_the_window(self):
         with Session(prepare=install_lf_list) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             self.show_list(s)
             crlf = LF_LIST.replace("\n", "\r\n")
             self.assertEqual(self.memo(s), crlf, "lone LF line breaks are shown line by line")
@@ -207,7 +194,7 @@ class ListFileTest(unittest.TestCase):
             self.show_list(s)
             s.press(LIST_CAPTION, LIST_MEMO)
             s.key("ctrl+End", "Return")
-            s.type_text("丙谜 丙目 丙底")
+            s.type_text("丙谜 丙目 丙底", LIST_CAPTION)
             s.key("Return")
             edited = crlf + "\r\n丙谜 丙目 丙底\r\n"
             wait_until(lambda: self.memo(s) == edited, 5)
@@ -226,7 +213,7 @@ class ListFileTest(unittest.TestCase):
                 self.show_list(s)
                 s.press(LIST_CAPTION, LIST_MEMO)
                 s.key("ctrl+End")
-                s.type_text("丁谜")
+                s.type_text("丁谜", LIST_CAPTION)
                 self.close_list(s)
                 self.assertTrue(s.message_box(), "no error box")
                 s.screenshot("list-read-only")

@@ -1,5 +1,4 @@
 import os
-import time
 import unittest
 
 from harness import GALLERY_CAPTION, GALLERY_PAGES, SHOTS, Session, wait_until
@@ -15,7 +14,7 @@ class GalleryTest(unittest.TestCase):
             # Last to first, so that every page is reached by a click.
             for caption, slug in reversed(GALLERY_PAGES):
                 self.assertTrue(s.open_gallery_page(caption), f"the page {caption} did not open")
-                time.sleep(0.3)
+                self.assertTrue(s.settle(GALLERY_CAPTION))
                 s.window_shot(GALLERY_CAPTION, os.path.join(SHOTS, f"gallery-{slug}.png"))
 
     def test_the_dialog_page_opens_each_kind_of_window(self):
@@ -30,9 +29,8 @@ class GalleryTest(unittest.TestCase):
                                         (3, "平台对话框", "Escape"), (5, "标记 99：不换皮肤的窗口", "Return"),
                                         (6, "多文档框架", "alt+F4")]:
                 press(row)
-                wid = s.wait_window(caption, timeout=10)
+                wid = s.wait_ready(caption, timeout=10)
                 self.assertIsNotNone(wid, f"{caption} did not open")
-                time.sleep(0.3)
                 s.key(close)
                 self.assertTrue(wait_until(lambda: not s.find_window(caption), timeout=10), f"{caption} stayed")
             # A right click on the page opens the context menu.

@@ -1,11 +1,10 @@
 """The skin gallery started with the second skin of the installation folder
 (skins/ink-gold.skn) wears that skin's frame: thinner borders, a taller
 caption in ink instead of lantern red, rounder transparent corners."""
-import time
 import unittest
 
-from harness import GALLERY_CAPTION, Session
-from test_skin_frame import MAGENTA, pixels
+from harness import GALLERY_CAPTION, Session, pixels
+from test_skin_frame import MAGENTA
 
 INK_GOLD = r"skins\ink-gold.skn"
 
@@ -15,10 +14,9 @@ def frame_of(args, name):
     caption's colour at its top middle and the colour two pixels into the
     top-left corner, with the colour just outside that corner."""
     with Session(exe="skingallery.exe", args=args) as s:
-        wid = s.wait_window(GALLERY_CAPTION)
+        wid = s.wait_ready(GALLERY_CAPTION)
         if not wid:
             raise AssertionError(f"the gallery did not appear with {args}")
-        time.sleep(1.5)
         g = s.window_geometry(wid)
         ox, oy, w, h = s.origin(GALLERY_CAPTION)
         shot = s.screenshot(name)

@@ -4,7 +4,6 @@ every edit that was confirmed before the kill."""
 import os
 import signal
 import sqlite3
-import time
 import unittest
 
 from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, EDIT_BOXES, EDIT_CAPTION, EDIT_CONFIRM, MAIN_CAPTION,
@@ -21,15 +20,14 @@ class KillTest(unittest.TestCase):
         self.assertTrue(s.wait_window(EDIT_CAPTION), "the edit window did not appear")
         s.press(EDIT_CAPTION, EDIT_BOXES["谜底"])
         s.key("End", "shift+Home", "BackSpace")
-        s.type_text(answer)
+        s.type_text(answer, EDIT_CAPTION)
         s.press(EDIT_CAPTION, EDIT_CONFIRM)
         self.assertTrue(s.message_box(), "the confirmation did not appear")
         s.key("y")
 
     def test_killed_during_edits_keeps_every_confirmed_edit(self):
         with Session(prepare=install_fixture) as s:
-            self.assertTrue(s.wait_window(MAIN_CAPTION), "the browser window did not appear")
-            time.sleep(1.0)
+            self.assertTrue(s.wait_ready(MAIN_CAPTION), "the browser window did not appear")
             confirmed = {}
             for row in range(4):
                 answer = f"改{row}"

@@ -9,7 +9,6 @@ import hashlib
 import os
 import subprocess
 import sys
-import time
 import unittest
 
 from harness import (BROWSER_BAR, BROWSER_BAR_LIST, BROWSER_GRID, MAIN_CAPTION, TOOLS, Session,
@@ -49,11 +48,10 @@ class BarDragTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.s = Session(prepare=prepare).__enter__()
-        if not cls.s.wait_window(MAIN_CAPTION):
+        if not cls.s.wait_ready(MAIN_CAPTION):
             cls.s.close()
             raise AssertionError("the browser window did not appear")
         cls.sk2 = digest(os.path.join(cls.s.folder, "sk2.skn"))
-        wait_until(lambda: cls.s.origin(MAIN_CAPTION), timeout=10)
         cls.ox, cls.oy, _, _ = cls.s.origin(MAIN_CAPTION)
 
     @classmethod
@@ -67,7 +65,7 @@ class BarDragTest(unittest.TestCase):
         # scrolled it): the wheel, one notch scrolling three items.
         x, y, w, h = self.list_area(0)
         self.s.xdotool("mousemove", x + 20, y + h // 2, "sleep", 0.1, "click", "--repeat", 6, "--delay", 50, 4)
-        time.sleep(0.3)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
 
     def tearDown(self):
         self.assertEqual(digest(os.path.join(self.s.folder, "sk2.skn")), self.sk2)
@@ -109,7 +107,8 @@ class BarDragTest(unittest.TestCase):
             return
         self.s.click(*self.caption_point(group, self.open_index()))
         self.assertTrue(wait_until(lambda: self.open_index() == group, timeout=10))
-        time.sleep(0.3)
+        # The group slides open within the click's handling.
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
 
     # -- the mouse -------------------------------------------------------------
     def press(self, point):
@@ -183,7 +182,8 @@ class BarDragTest(unittest.TestCase):
         self.press(self.middle(bands[1]))
         self.move(*self.gap(bands, 3))
         self.s.xdotool("keydown", "ctrl")
-        time.sleep(0.2)
+        # The list reads Ctrl with the next move, once the key is in.
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         self.move(*self.gap(bands, 3))
         self.release()
         self.s.xdotool("keyup", "ctrl")
@@ -201,7 +201,7 @@ class BarDragTest(unittest.TestCase):
         # The marker goes at once; the release afterwards drops nothing.
         self.assertTrue(wait_until(lambda: not self.dark_row(self.screen(), gx, gy - 6, 120, 13), timeout=5))
         self.release()
-        time.sleep(0.5)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         self.assertEqual(self.lists(), before)
 
     def test_a_drop_on_the_grid_changes_nothing(self):
@@ -211,7 +211,7 @@ class BarDragTest(unittest.TestCase):
         gx, gy, gw, gh = BROWSER_GRID
         self.move(self.ox + gx + gw // 2, self.oy + gy + gh // 2)
         self.release()
-        time.sleep(0.5)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         self.assertEqual(self.lists(), before)
 
     def test_resting_near_the_bottom_edge_scrolls_the_list(self):
@@ -229,7 +229,7 @@ class BarDragTest(unittest.TestCase):
         self.assertTrue(scrolled, "the list did not scroll")
         self.s.key("Escape")
         self.release()
-        time.sleep(0.3)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         self.assertEqual(self.lists(), before)
 
 

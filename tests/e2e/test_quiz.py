@@ -3,7 +3,6 @@ random riddles, the answer on request, and the user riddle bank over a list
 edited in the list window and not yet saved.  One program session serves
 the whole class; each test brings the store into the state it needs."""
 import os
-import time
 import unittest
 
 from harness import (BROWSER_BUTTONS, LIST_CAPTION, LIST_MEMO, MAIN_CAPTION, QUIZ_BUTTONS, QUIZ_CAPTION,
@@ -19,13 +18,11 @@ class QuizTest(unittest.TestCase):
     def setUpClass(cls):
         cls.s = s = Session(prepare=install_fixture).__enter__()
         try:
-            if not s.wait_window(MAIN_CAPTION):
+            if not s.wait_ready(MAIN_CAPTION):
                 raise AssertionError("the browser window did not appear")
-            time.sleep(1.0)
             s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-            if not s.wait_window(QUIZ_CAPTION):
+            if not s.wait_ready(QUIZ_CAPTION):
                 raise AssertionError("the quiz window did not appear")
-            time.sleep(0.5)
             s.screenshot("quiz-start")
             cls.start = s.controls(QUIZ_CAPTION)
             # Which bound label shows which field: at start the table's first
@@ -60,20 +57,24 @@ class QuizTest(unittest.TestCase):
         wait_until(lambda: self.counter() == value, timeout=5)
         return self.counter()
 
-    def show_category_in_browser(self, index):
+    def show_idioms_in_browser(self):
+        """Shows the 成语 category in the browser and comes back."""
         self.s.press(QUIZ_CAPTION, QUIZ_BUTTONS["浏览"])
-        time.sleep(0.5)
-        self.s.click_category(index)
-        time.sleep(0.5)
+        self.assertTrue(self.s.wait_focus(MAIN_CAPTION), "the browser did not come to the front")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        self.s.click_category(ITEM_IDIOM)
+        expected = (1, len(IDIOMS), *IDIOMS[0][:2])
+        self.assertEqual(self.s.wait_grid(expected), expected)
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        time.sleep(0.5)
+        self.assertTrue(self.s.wait_focus(QUIZ_CAPTION), "the quiz window did not come to the front")
+        self.assertTrue(self.s.settle(QUIZ_CAPTION))
 
     def test_counter_starts_at_one_with_the_first_riddle_and_its_answer_hidden(self):
         self.assertEqual(self.start["Label3"][2], "1")
         self.assertTrue(self.answer_hidden_at_start)
 
     def test_sequential_riddles_walk_the_category_and_wrap(self):
-        self.show_category_in_browser(ITEM_IDIOM)
+        self.show_idioms_in_browser()
         self.assertEqual(self.labels()[0], IDIOMS[0])
         # The last press of a pass leaves the last riddle (end of data); the
         # next goes back to the first.  The counter rises on every press.
@@ -87,7 +88,7 @@ class QuizTest(unittest.TestCase):
         self.s.screenshot("quiz-sequential")
 
     def test_random_riddle_drops_the_category_and_counts(self):
-        self.show_category_in_browser(ITEM_IDIOM)
+        self.show_idioms_in_browser()
         for number in range(3):
             with self.subTest(press=number + 1):
                 before = self.press("随机出谜")
@@ -110,16 +111,16 @@ class QuizTest(unittest.TestCase):
             saved = f.read()
         # Add a line in the list window and leave it open (nothing saved).
         self.press("添加")
-        self.assertTrue(self.s.wait_window(LIST_CAPTION), "the list window did not appear")
-        time.sleep(0.5)
+        self.assertTrue(self.s.wait_ready(LIST_CAPTION), "the list window did not appear")
         self.s.press(LIST_CAPTION, LIST_MEMO)
         self.s.key("ctrl+End")
-        self.s.type_text("新谜 打一物 灯笼")
-        time.sleep(0.5)
+        self.s.type_text("新谜 打一物 灯笼", LIST_CAPTION)
+        self.assertTrue(wait_until(lambda: self.s.controls(LIST_CAPTION)["Memo1"][2].endswith("新谜 打一物 灯笼"), 5),
+                        "the typed line did not arrive")
         self.s.screenshot("quiz-list-edited")
         # Back to the quiz window: a click on its banner, beside the list.
         self.s.press(QUIZ_CAPTION, (20, 20))
-        time.sleep(0.5)
+        self.assertTrue(self.s.wait_focus(QUIZ_CAPTION), "the quiz window did not come to the front")
 
         lines = fixture_user_lines() + ["新谜 打一物 灯笼"]
         words = [(line.split() + ["", "", ""])[:3] for line in lines]

@@ -2,26 +2,13 @@
 sizes, the transparent corners, the hot caption button, the caption's double
 click, minimising and restoring, the system menu from the caption, and the
 close button of the quiz window."""
-import re
-import subprocess
-import time
 import unittest
 
-from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, TITLE, Session, install_fixture, wait_until
+from harness import BROWSER_BUTTONS, MAIN_CAPTION, QUIZ_CAPTION, TITLE, Session, install_fixture, pixels, wait_until
 
 BORDER_LEFT, BORDER_TOP = 7, 27
 CLOSE_X, MAXIMIZE_X, MINIMIZE_X, BUTTON_Y = 36, 64, 92, 4  # caption buttons: this far from the right edge
 MAGENTA = (255, 0, 255)
-
-
-def pixels(shot, x, y, w, h):
-    """Rows of (r, g, b) of a rectangle of a screenshot."""
-    raw = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "ppm:-"],
-                         capture_output=True, check=True).stdout
-    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", raw)
-    width, height, data = int(header[1]), int(header[2]), raw[header.end():]
-    return [[tuple(data[(row * width + col) * 3:(row * width + col) * 3 + 3]) for col in range(width)]
-            for row in range(height)]
 
 
 class SkinFrameTest(unittest.TestCase):
@@ -29,9 +16,8 @@ class SkinFrameTest(unittest.TestCase):
     def setUpClass(cls):
         cls.s = s = Session(prepare=install_fixture).__enter__()
         try:
-            if not s.wait_window(MAIN_CAPTION):
+            if not s.wait_ready(MAIN_CAPTION):
                 raise AssertionError("the browser window did not appear")
-            time.sleep(1.5)
         except BaseException:
             s.__exit__(None, None, None)
             raise
@@ -57,22 +43,23 @@ class SkinFrameTest(unittest.TestCase):
     def test_hovering_the_close_button_shows_its_hot_frame_and_leaving_restores_it(self):
         g = self.geometry(MAIN_CAPTION)
         box = (g["X"] + g["WIDTH"] - CLOSE_X, g["Y"] + BUTTON_Y, 16, 16)
+        # The pointer has rested away from the caption's buttons since the
+        # session began: the button shows its normal look.
         self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
-        time.sleep(0.6)
-        normal = pixels(self.s.screenshot("skin-close-normal"), *box)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        normal = self.s.region(*box, "skin-close-normal")
         self.s.xdotool("mousemove", box[0] + 6, box[1] + 6, "sleep", 0.1, "mousemove", box[0] + 8, box[1] + 8)
-        time.sleep(0.4)
-        hot = pixels(self.s.screenshot("skin-close-hot"), *box)
+        hot = self.s.wait_region(box, lambda seen: seen != normal, "skin-close-hot")
+        self.assertIsNotNone(hot, "the hot frame did not show")
+        # Leaving is noticed by the caption's hover timer (250 ms).
         self.s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 2)
-        time.sleep(0.8)
-        left = pixels(self.s.screenshot("skin-close-left"), *box)
-        self.assertNotEqual(hot, normal)
-        self.assertEqual(left, normal)
+        left = self.s.wait_region(box, lambda seen: seen == normal, "skin-close-left")
+        self.assertIsNotNone(left, "the normal look did not come back")
 
     def test_double_click_on_the_browser_caption_does_not_maximise_it(self):
         before = self.geometry(MAIN_CAPTION)
         self.s.xdotool("mousemove", before["X"] + 200, before["Y"] + 14, "click", "--repeat", 2, "--delay", 80, 1)
-        time.sleep(1.0)
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
         self.assertEqual(self.geometry(MAIN_CAPTION), before)
 
     def framed(self, caption):
@@ -98,8 +85,7 @@ class SkinFrameTest(unittest.TestCase):
 
     def test_quiz_maximises_and_restores_by_button_and_by_double_click_and_stays_put_when_maximised(self):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
-        time.sleep(1.0)
+        self.assertTrue(self.s.wait_ready(QUIZ_CAPTION))
         normal = self.geometry(QUIZ_CAPTION)
         screen_w = int(self.s.xdotool("getdisplaygeometry").split()[0])
 
@@ -121,7 +107,7 @@ class SkinFrameTest(unittest.TestCase):
                 # Dragging the caption of a maximised window moves nothing.
                 self.s.xdotool("mousemove", zoomed["X"] + 300, zoomed["Y"] + 14, "mousedown", 1,
                                "mousemove", zoomed["X"] + 360, zoomed["Y"] + 80, "sleep", 0.2, "mouseup", 1)
-                time.sleep(0.5)
+                self.assertTrue(self.s.settle(QUIZ_CAPTION))
                 self.assertEqual(self.geometry(QUIZ_CAPTION), zoomed)
                 toggle()
                 self.assertTrue(wait_until(lambda: self.geometry(QUIZ_CAPTION) == normal, timeout=5), "restored")
@@ -130,17 +116,16 @@ class SkinFrameTest(unittest.TestCase):
 
     def open_quiz(self):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
-        time.sleep(1.0)
-        self.addCleanup(self.hide_quiz)
+        self.assertTrue(self.s.wait_ready(QUIZ_CAPTION))
+        self.addCleanup(self.close_quiz)
         return self.geometry(QUIZ_CAPTION)
 
-    def hide_quiz(self):
-        """Closes the quiz window if a test left it shown (a click into a
-        hidden one would land on the browser behind it)."""
+    def close_quiz(self):
+        """Closes the quiz window unless the test has closed it (Alt+F4
+        would then close the browser and end the program)."""
         if self.s.find_window(QUIZ_CAPTION):
             self.s.close_window(QUIZ_CAPTION, (700, 250))
-            wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10)
+        self.assertTrue(wait_until(lambda: not self.s.find_window(QUIZ_CAPTION), timeout=10))
 
     def state(self):
         return self.s.window_state(QUIZ_CAPTION)[0]
@@ -190,8 +175,7 @@ class SkinFrameTest(unittest.TestCase):
 
     def test_the_quiz_close_button_hides_the_quiz_window(self):
         self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["猜谜游戏"])
-        self.assertTrue(self.s.wait_window(QUIZ_CAPTION))
-        time.sleep(1.0)
+        self.assertTrue(self.s.wait_ready(QUIZ_CAPTION))
         g = self.geometry(QUIZ_CAPTION)
         ox, oy, w, h = self.s.origin(QUIZ_CAPTION)
         self.assertEqual((g["WIDTH"], g["HEIGHT"]), (w + 14, h + 34))

@@ -1,5 +1,4 @@
 import os
-import time
 import unittest
 
 from harness import (MAIN_CAPTION, TITLE, Session, fixture_riddles, install_fixture, wait_until)
@@ -41,7 +40,8 @@ class StoreStartupTest(unittest.TestCase):
         with Session(prepare=install_fixture) as s:
             first = s.wait_window(MAIN_CAPTION)
             self.assertIsNotNone(first, "the main window did not appear")
-            time.sleep(1.0)
+            # The first copy holds the database once it has settled.
+            self.assertTrue(s.settle(MAIN_CAPTION))
             second = s.start_another()
             box = s.message_box(timeout=30)
             s.screenshot("second-copy")
@@ -50,8 +50,7 @@ class StoreStartupTest(unittest.TestCase):
             self.assertTrue(s.answer_box())
             # The second copy goes on with an empty store.  It lies on top of
             # the first at the same place; ending it uncovers the first.
-            other = wait_until(lambda: [w for w in s.xdotool("search", "--onlyvisible", "--name",
-                                                              f"^{MAIN_CAPTION}$").split() if w != first])
+            other = wait_until(lambda: [w for w in s.search(f"^{MAIN_CAPTION}$") if w != first])
             self.assertTrue(other, "the second copy's browser window did not appear")
             second.kill()
             second.wait(timeout=20)

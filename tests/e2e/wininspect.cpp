@@ -10,10 +10,15 @@
 //       per control, as the framework's Inspect.h describes
 //   wininspect --origin "CAPTION"
 //       the window's client area in screen coordinates: "x y width height"
-//   wininspect --clipboard
-//       the text on the clipboard as the program would paste it
 //   wininspect --state "CAPTION"
 //       "minimized", "maximized" or "normal", then "visible" or "hidden"
+//   wininspect --idle "CAPTION"
+//       returns once the thread of the window's program has taken in all
+//       input and messages and waits for more; exit code 3 when it is still
+//       busy after 10 s
+//   wininspect --processes
+//       the executable's file name of every process of the prefix, one a
+//       line
 //
 // Exit code 1 when no such window exists or it does not answer, 2 on a
 // wrong command line.
@@ -21,13 +26,21 @@
 
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
 
 // The form should answer at once; a hung program must not hang the tests.
 constexpr UINT kAnswerTimeoutMs = 10000;
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using THandle = std::unique_ptr<void, HandleCloser>;
 
 std::string Utf8(const wchar_t* text) {
     int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -130,26 +143,42 @@ int PrintState(const wchar_t* caption) {
     return 0;
 }
 
-int PrintClipboard() {
-    if (!OpenClipboard(nullptr)) return 1;
-    int status = 1;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-            std::printf("%s", Utf8(text).c_str());
-            GlobalUnlock(data);
-            status = 0;
-        }
-    }
-    CloseClipboard();
-    return status;
+// A message sent from another thread is taken in only where the thread
+// asks for messages, and there it first reads the input the window system
+// holds for it: once the answer comes, that input stands in its queue.
+// Then the process's idle signal, which the window system gives while its
+// first thread waits for messages with none pending, tells that all of it
+// has been handled.
+int WaitIdle(const wchar_t* caption) {
+    HWND top = FindTop(caption, false);
+    if (!top) return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(top, &pid);
+    THandle process(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid));
+    if (!process) return 1;
+    DWORD_PTR answered = 0;
+    if (!SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answered)) return 3;
+    return WaitForInputIdle(process.get(), kAnswerTimeoutMs) == 0 ? 0 : 3;
+}
+
+int PrintProcesses() {
+    HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (taken == INVALID_HANDLE_VALUE) return 1;
+    THandle snapshot(taken);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry))
+        std::printf("%s\n", Utf8(entry.szExeFile).c_str());
+    return 0;
 }
 
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     int status = 2;
-    if (argc == 2 && wcscmp(argv[1], L"--clipboard") == 0)
-        status = PrintClipboard();
+    if (argc == 2 && wcscmp(argv[1], L"--processes") == 0)
+        status = PrintProcesses();
     else if (argc == 2)
         status = PrintChildren(argv[1]);
     else if (argc == 3 && wcscmp(argv[1], L"--controls") == 0)
@@ -158,6 +187,8 @@ int wmain(int argc, wchar_t** argv) {
         status = PrintOrigin(argv[2]);
     else if (argc == 3 && wcscmp(argv[1], L"--state") == 0)
         status = PrintState(argv[2]);
+    else if (argc == 3 && wcscmp(argv[1], L"--idle") == 0)
+        status = WaitIdle(argv[2]);
     std::fflush(stdout);
     return status;
 }
