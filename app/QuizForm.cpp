@@ -67,8 +67,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BuildBanners() {
-    auto banner = [this](const char* name, TAlign align, int top, int height, const wchar_t* picture,
-                         const std::wstring& caption, int fontPixels) {
+    auto banner = [this](const char* name, TAlign align, int top, int height, const std::wstring& caption,
+                         int fontPixels) {
         auto* panel = new TsuiImagePanel(this);
         panel->SetName(name);
         panel->SetParent(this);
@@ -77,14 +77,12 @@ void TForm1::BuildBanners() {
         panel->SetAutoSize(false);
         panel->SetDrawStyle(TsuiDrawStyle::suiStretch);
         panel->SetTransparent(true);
-        panel->Picture().LoadFromResourceName(GetModuleHandleW(nullptr), picture);
         panel->SetCaption(caption);
         SetLook(*panel, L"隶书", fontPixels, clWhite);
         return panel;
     };
-    TopBanner = banner("suiImagePanel1", TAlign::alTop, 0, 105, art::kQuizBannerTop, L"云 樵 雅 集", 56);
-    BottomBanner = banner("suiImagePanel2", TAlign::alBottom, 523, 38, art::kQuizBannerBottom,
-                          art::kQuizFooterCaption, 16);
+    TopBanner = banner("suiImagePanel1", TAlign::alTop, 0, 105, L"云 樵 雅 集", 56);
+    BottomBanner = banner("suiImagePanel2", TAlign::alBottom, 523, 38, art::kQuizFooterCaption, 16);
 
     Label3 = new TLabel(this);
     Label3->SetName("Label3");
@@ -108,6 +106,21 @@ void TForm1::BuildBanners() {
     CentrePanel->SetTransBorder(true);
     CentrePanel->SetColorBorder(clBlack);
     CentrePanel->SetColor(clWhite);
+}
+
+// The banners are large JPEGs: decoded when the window first shows, not at
+// start-up, where the window stays hidden.
+void TForm1::LoadBanners() {
+    if (bannersLoaded_) return;
+    bannersLoaded_ = true;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    TopBanner->Picture().LoadFromResourceName(instance, art::kQuizBannerTop);
+    BottomBanner->Picture().LoadFromResourceName(instance, art::kQuizBannerBottom);
+}
+
+void TForm1::SetVisible(bool visible) {
+    if (visible) LoadBanners();
+    TForm::SetVisible(visible);
 }
 
 void TForm1::BuildRiddleLabels() {

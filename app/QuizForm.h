@@ -86,9 +86,12 @@ public:
 
     // The creation step: counter 1, the store opened on the whole table.
     void DoCreate() override;
+    // Showing the window the first time loads the banners' pictures.
+    void SetVisible(bool visible) override;
 
 private:
     void BuildBanners();
+    void LoadBanners();
     void BuildRiddleLabels();
     void BuildButtons();
     void BuildSkin();
@@ -96,6 +99,7 @@ private:
     void HideAnswer();
 
     int counter_ = 0;
+    bool bannersLoaded_ = false;
 };
 
 } // namespace yq

@@ -4,6 +4,8 @@
 #include "ExeFolder.h"
 #include "Forms.h"
 #include "OutBarCursors.h"
+#include "StartOptions.h"
+#include "WinSkinData.h"
 
 #include <windows.h>
 
@@ -15,6 +17,7 @@ bool FileExists(const std::wstring& path) {
 }
 
 int RunProgram() {
+    const TStartOptions options = ParseStartOptions(CommandLineArguments());
     TApplication& app = Application();
     app.Title = kAppTitle;
     if (!FileExists(ExeFolder() + L"sk5.skn")) {
@@ -29,6 +32,8 @@ int RunProgram() {
     }
     app.CreateForm<TForm4>();
     app.CreateForm<TForm1>();
+    // Before any window is activated the skin goes off at once.
+    if (options.unskinned) Form1->SkinData1->SetActive(false);
     app.CreateForm<TForm3>();
     app.CreateForm<TForm5>();
     app.Run();

@@ -34,9 +34,8 @@ bool IsAccel(wchar_t key, const std::wstring& caption) {
 }
 
 TTimer* MakeTimer(TComponent* owner, const char* name, std::function<void()> fired) {
-    auto* timer = new TTimer(owner);
+    auto* timer = new TTimer(owner, false);
     timer->SetName(name);
-    timer->SetEnabled(false);
     timer->SetInterval(kDefaultRepeatMs);
     timer->OnTimer = [fired = std::move(fired)](TComponent*) { fired(); };
     return timer;

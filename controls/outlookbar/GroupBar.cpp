@@ -32,12 +32,10 @@ TCustomDCGroupBar::TCustomDCGroupBar(TComponent* owner) : TCustomControl(owner) 
     ControlStyle |= csOpaque;
     SetDoubleBuffered(true);
     SetBounds(0, 0, 150, 200);
-    hoverTimer_ = new TTimer(this);
-    hoverTimer_->SetEnabled(false);
+    hoverTimer_ = new TTimer(this, false);
     hoverTimer_->SetInterval(kHoverInterval);
     hoverTimer_->OnTimer = [this](TComponent*) { HoverTick(); };
-    dragOverTimer_ = new TTimer(this);
-    dragOverTimer_->SetEnabled(false);
+    dragOverTimer_ = new TTimer(this, false);
     dragOverTimer_->SetInterval(kDragOverInterval);
     dragOverTimer_->OnTimer = [this](TComponent*) { DragOverTick(); };
     editor_ = new TDCOutBarGroupEdit(this);

@@ -35,8 +35,7 @@ TGlyph GlyphOf(TDCScrollButtonStyle style) {
 
 TCustomDCScrollButton::TCustomDCScrollButton(TComponent* owner) : TCustomControl(owner) {
     ControlStyle |= csOpaque;
-    timer_ = new TTimer(this);
-    timer_->SetEnabled(false);
+    timer_ = new TTimer(this, false);
     timer_->OnTimer = [this](TComponent*) { RepeatTick(); };
     SetAutoSize(true);
 }

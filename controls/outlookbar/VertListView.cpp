@@ -50,12 +50,10 @@ TDCVertListView::TDCVertListView(TComponent* owner) : TCustomDCListViewEx(owner)
     upButton_ = MakeScrollButton(this, TDCScrollButtonStyle::dcsbs_ScrollUp);
     downButton_->OnSelect = [this](TComponent*) { ScrollOneDown(); };
     upButton_->OnSelect = [this](TComponent*) { ScrollOneUp(); };
-    hoverTimer_ = new TTimer(this);
-    hoverTimer_->SetEnabled(false);
+    hoverTimer_ = new TTimer(this, false);
     hoverTimer_->SetInterval(kHoverInterval);
     hoverTimer_->OnTimer = [this](TComponent*) { HoverTick(); };
-    dragScrollTimer_ = new TTimer(this);
-    dragScrollTimer_->SetEnabled(false);
+    dragScrollTimer_ = new TTimer(this, false);
     dragScrollTimer_->SetInterval(kScrollFrequency);
     dragScrollTimer_->OnTimer = [this](TComponent*) { DragScrollTick(); };
     SetItemSpace(10);

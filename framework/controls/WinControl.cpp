@@ -19,8 +19,6 @@ YQ_PUBLISHED(TWinControl, TControl) {
 
 namespace {
 
-// The window property that binds a window to its control.
-constexpr const wchar_t* kControlProp = L"yq.TWinControl";
 // The procedure under the framework's own: what a window no longer bound
 // to its control is served by until it dies.
 constexpr const wchar_t* kBaseProcProp = L"yq.BaseProc";
@@ -72,7 +70,12 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<TWinControl*>(GetPropW(hwnd, kControlProp)) : nullptr;
+    // A window of one of the framework's classes holds its control in its
+    // user data.  Both are read in the process itself, where a window
+    // property would be a request to Wine's server on every message.
+    if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&StdWndProc))
+        return nullptr;
+    return reinterpret_cast<TWinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 HWND TWinControl::Handle() {
@@ -119,7 +122,7 @@ void TWinControl::DestroyHandle() {
     // window's own class procedure sees the rest of its messages.  The
     // window procedure itself stays: putting another one in would cut any
     // subclass made on top of it out of its chain.
-    RemovePropW(h, kControlProp);
+    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     for (TControl* c : controls_)
         if (c->windowed_) static_cast<TWinControl*>(c)->DestroyHandle();
@@ -327,7 +330,7 @@ LRESULT CALLBACK TWinControl::StdWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
             self = reinterpret_cast<TWinControl*>(static_cast<MDICREATESTRUCTW*>(cs->lpCreateParams)->lParam);
         if (self) {
             self->hwnd_ = hwnd;
-            SetPropW(hwnd, kControlProp, self);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
             SetPropW(hwnd, kBaseProcProp, reinterpret_cast<HANDLE>(self->defWndProc_));
         }
     }
@@ -457,7 +460,7 @@ void TWinControl::WMSysColorChange(TMessage& m) {
 
 void TWinControl::WMNCDestroy(TMessage& m) {
     DefaultHandler(m);
-    RemovePropW(hwnd_, kControlProp);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     RemovePropW(hwnd_, kBaseProcProp);
     hwnd_ = nullptr;
     mouseInside_ = false;

@@ -16,25 +16,16 @@ constexpr const wchar_t* kTimerClass = L"yq.TTimer";
 constexpr UINT_PTR kTimerId = 1;
 } // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{sizeof(wc)};
-    if (!GetClassInfoExW(instance, kTimerClass, &wc)) {
-        wc = WNDCLASSEXW{sizeof(wc)};
-        wc.lpfnWndProc = &TimerWndProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kTimerClass;
-        RegisterClassExW(&wc);
-    }
-    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-    if (!window_) throw std::runtime_error("Not enough timers available");
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+TTimer::TTimer(TComponent* owner) : TTimer(owner, true) {}
+
+TTimer::TTimer(TComponent* owner, bool enabled) : TComponent(owner), enabled_(enabled) {
     Update();
 }
 
 TTimer::~TTimer() {
     MarkDestroying();
-    KillTimer(window_, kTimerId);
+    if (!window_) return;
+    if (running_) KillTimer(window_, kTimerId);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
 }
@@ -52,11 +43,30 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Update() {
-    KillTimer(window_, kTimerId);
-    if (enabled_ && interval_ > 0 && !Destroying()) {
-        if (!SetTimer(window_, kTimerId, UINT(interval_), nullptr))
-            throw std::runtime_error("Not enough timers available");
+    const bool run = enabled_ && interval_ > 0 && !Destroying();
+    if (!run) {
+        if (running_) KillTimer(window_, kTimerId);
+        running_ = false;
+        return;
     }
+    if (!window_) {
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW wc{sizeof(wc)};
+        if (!GetClassInfoExW(instance, kTimerClass, &wc)) {
+            wc = WNDCLASSEXW{sizeof(wc)};
+            wc.lpfnWndProc = &TimerWndProc;
+            wc.hInstance = instance;
+            wc.lpszClassName = kTimerClass;
+            RegisterClassExW(&wc);
+        }
+        window_ =
+            CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+        if (!window_) throw std::runtime_error("Not enough timers available");
+        SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    // Setting the timer again restarts it with the new interval.
+    running_ = SetTimer(window_, kTimerId, UINT(interval_), nullptr) != 0;
+    if (!running_) throw std::runtime_error("Not enough timers available");
 }
 
 void TTimer::Timer() {

@@ -86,8 +86,7 @@ void TWinSkinForm::SkinForm(TSkinData* skin, TForm* form) {
 
 void TWinSkinForm::SkinWindow(TSkinData* skin) {
     SkinData = skin;
-    hoverTimer_ = new TTimer(this);
-    hoverTimer_->SetEnabled(false);
+    hoverTimer_ = new TTimer(this, false);
     hoverTimer_->SetInterval(kHoverInterval);
     hoverTimer_->OnTimer = [this](TComponent*) { Guarded([this] { HoverCheck(); }, TGuardPolicy::gpDrop); };
     FrameSkinned = InSet(skin->SkinControls(), xcMainMenu);

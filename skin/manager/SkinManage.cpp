@@ -59,8 +59,7 @@ void FinalizeSkinManage() {
     delete std::exchange(SkinManage, nullptr);
 }
 
-TSkinManage::TSkinManage() : timer_(std::make_unique<TTimer>()) {
-    timer_->SetEnabled(false);
+TSkinManage::TSkinManage() : timer_(std::make_unique<TTimer>(nullptr, false)) {
     timer_->SetInterval(kPendingActionInterval);
     timer_->OnTimer = [this](TComponent*) { Guarded([this] { DoPendingAction(); }, TGuardPolicy::gpDrop); };
 }

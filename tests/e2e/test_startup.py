@@ -33,6 +33,21 @@ class StartupTest(unittest.TestCase):
             s.key("--window", wid, "alt+F4")
             self.assertEqual(s.wait_exit(), 0)
 
+    def test_unskinned_option_leaves_the_main_window_in_its_platform_frame(self):
+        with Session(args=["--unskinned"]) as s:
+            wid = s.wait_window(MAIN_CAPTION)
+            self.assertIsNotNone(wid, "the main window did not appear")
+            # Long enough for the skin to have taken the frame (see above).
+            time.sleep(2.0)
+            g = s.window_geometry(wid)
+            x, y, w, h = s.origin(MAIN_CAPTION)
+            frame = (x - g["X"], y - g["Y"], g["WIDTH"] - w, g["HEIGHT"] - h)
+            s.screenshot("main-window-unskinned")
+            self.assertNotEqual(frame, (7, 27, 14, 34), "the skin's borders")
+            self.assertGreater(frame[1], frame[0], "a platform caption above the client area")
+            s.key("--window", wid, "alt+F4")
+            self.assertEqual(s.wait_exit(), 0)
+
 
 class StoreStartupTest(unittest.TestCase):
     def test_a_second_copy_gets_the_locked_error_and_the_first_keeps_working(self):

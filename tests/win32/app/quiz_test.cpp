@@ -9,6 +9,7 @@
 #include "SpVoice.h"
 #include "VelaButton.h"
 #include "WinSkinData.h"
+#include "pictures.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,6 +61,22 @@ TEST_F(Quiz, LayoutStacksTheRiddleTextsBetweenTheButtonRows) {
 
 // A riddle or target too long for its label is made to fit it, wholly:
 // smaller type first, then two lines; one that fits keeps the designed font.
+// The banners' pictures are decoded when the window first shows; shown,
+// the window paints them.
+TEST_F(Quiz, TheBannersShowTheirPicturesOnceTheWindowShows) {
+    Form1->Show();
+    UpdateWindow(Form1->Handle());
+    for (TsuiImagePanel* banner : {Form1->TopBanner, Form1->BottomBanner}) {
+        ASSERT_FALSE(banner->Picture().Empty());
+        EXPECT_EQ(banner->Picture().Width(), 2940);
+        EXPECT_EQ(banner->Picture().Height(), 700);
+        TBitmap shot(banner->Width(), banner->Height());
+        test::CaptureWindow(banner->Handle(), shot);
+        EXPECT_LT(test::CountColor(shot, clWhite), shot.Width() * shot.Height() / 2) << banner->Name();
+    }
+    Form1->Hide();
+}
+
 TEST_F(Quiz, LongTextsFitTheirLabels) {
     struct Case {
         TCustomLabel* label;

@@ -1,3 +1,4 @@
+#include "StartOptions.h"
 #include "app_fixture.h"
 
 using namespace yq;
@@ -82,6 +83,21 @@ TEST_F(StartupTest, SecondaryWindowsAreCentredOnTheMainWindow) {
     EXPECT_NEAR((main.left + main.right) / 2, (edit.left + edit.right) / 2, 1);
     EXPECT_NEAR((main.top + main.bottom) / 2, (edit.top + edit.bottom) / 2, 1);
     Form3->Hide();
+}
+
+TEST(StartOptions, OnlyUnskinnedIsUnderstoodAndAnythingElseIsIgnored) {
+    struct Case {
+        std::vector<std::wstring> args;
+        bool unskinned;
+    } cases[] = {
+        {{}, false},
+        {{L"--unskinned"}, true},
+        {{L"C:\\riddles\\dm.txt", L"--unskinned"}, true},
+        {{L"--unskinned=no"}, false},
+        {{L"/unskinned", L"-u"}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseStartOptions(c.args).unskinned, c.unskinned) << c.args.size();
 }
 
 TEST_F(StartupTest, ClosingTheMainWindowEndsTheEventLoop) {

@@ -328,4 +328,30 @@ TEST_F(ApplicationTest, TimersTickAndTheirExceptionsAreShown) {
     EXPECT_EQ(ticks, 3);
 }
 
+// A timer made disabled keeps still until enabled, then ticks at its
+// interval; disabled again, it stops.
+TEST_F(ApplicationTest, ATimerMadeDisabledTicksOnlyOnceEnabled) {
+    TTimer timer(nullptr, false);
+    timer.SetInterval(10);
+    int ticks = 0;
+    timer.OnTimer = [&](TComponent*) { ++ticks; };
+    auto pump = [](DWORD ms) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+            Application().ProcessMessages();
+            Sleep(5);
+        }
+    };
+    pump(60);
+    EXPECT_EQ(ticks, 0);
+    timer.SetEnabled(true);
+    for (DWORD start = GetTickCount(); ticks < 2 && GetTickCount() - start < 5000;)
+        pump(5);
+    EXPECT_GE(ticks, 2);
+    timer.SetEnabled(false);
+    pump(20);
+    const int stopped = ticks;
+    pump(60);
+    EXPECT_EQ(ticks, stopped);
+}
+
 } // namespace
