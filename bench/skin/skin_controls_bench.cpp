@@ -1,12 +1,21 @@
 // The skin gallery's busiest pages (1: push, bitmap and speed buttons;
 // 2: check boxes, radio buttons and group boxes) repainted whole, with
-// their controls skinned and with the platform's look.
+// their controls skinned and with the platform's look.  Repaint_Ratios
+// switches one gallery between the two round after round, so both see the
+// same load on a shared machine, and reports the ratio of the medians.
+// Each of its batches of repaints starts rested and lasts well under 50 ms:
+// on our Wine machines any program painting without a pause for longer
+// than that slows down four- to fivefold (the platform's look as much as
+// the skin's), which would otherwise decide the ratio.
 #include "../../tests/win32/support/skin_fixture.h"
 #include "GalleryForm.h"
 #include "PageControl.h"
 #include "SkinControl.h"
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -40,6 +49,58 @@ void BM_PageRepaintPlatform(benchmark::State& state) {
     RepaintPage(state, false);
 }
 BENCHMARK(BM_PageRepaintPlatform)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Switches the skin and repaints the page twice (the first repaints after
+// a switch make the skinners' pictures and fonts, which is not what a
+// repaint costs), then rests.
+void SwitchSkin(yq::gallery::TGalleryForm& form, HWND sheet, bool active) {
+    yq::SkinManage->LoopState = 1;
+    form.SetSkinActive(active);
+    yq::SkinManage->DoPendingAction();
+    Pump(50);
+    for (int i = 0; i < 2; ++i)
+        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(150);
+}
+
+// Microseconds per repaint of the page, over `count` repaints.
+double TimeRepaints(HWND sheet, int count) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < count; ++i)
+        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    QueryPerformanceCounter(&end);
+    return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / count;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Counters: the medians in microseconds per repaint and skinned / platform.
+void Repaint_Ratios(benchmark::State& state) {
+    constexpr int kRepaintsPerRound = 4;
+    yq::gallery::TGalleryForm form;
+    form.Show();
+    Pump(300);
+    form.ShowPage(int(state.range(0)));
+    Pump(100);
+    HWND sheet = form.Pages()->ActivePage()->Handle();
+    std::vector<double> skinned, platform;
+    for (auto _ : state) {
+        SwitchSkin(form, sheet, true);
+        skinned.push_back(TimeRepaints(sheet, kRepaintsPerRound));
+        SwitchSkin(form, sheet, false);
+        platform.push_back(TimeRepaints(sheet, kRepaintsPerRound));
+    }
+    state.counters["skinned_us"] = Median(skinned);
+    state.counters["platform_us"] = Median(platform);
+    state.counters["skinned/platform"] = Median(skinned) / Median(platform);
+}
+BENCHMARK(Repaint_Ratios)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
 } // namespace
 

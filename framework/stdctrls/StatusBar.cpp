@@ -189,6 +189,14 @@ void TCustomStatusBar::UpdatePanel(int index) {
     SendMessageW(Handle(), SB_SETTEXTW, flags, LPARAM(text.c_str()));
 }
 
+std::wstring TCustomStatusBar::InspectText() const {
+    if (simplePanel_) return simpleText_;
+    std::wstring text;
+    for (int i = 0; i < panels_.Count(); ++i)
+        text += (i ? L"\t" : L"") + panels_[i]->Text();
+    return text;
+}
+
 RECT TCustomStatusBar::PanelRect(int index) {
     RECT r{};
     SendMessageW(Handle(), SB_GETRECT, WPARAM(index), LPARAM(&r));

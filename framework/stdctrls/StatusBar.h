@@ -84,6 +84,8 @@ public:
     TCanvas& Canvas() { return canvas_; }
     // The panel's rectangle as the bar reports it (SB_GETRECT).
     RECT PanelRect(int index);
+    // The simple text, or the panels' texts separated by tabs.
+    std::wstring InspectText() const override;
 
     TDrawPanelEvent OnDrawPanel;
 

@@ -72,6 +72,10 @@ void TTrackBar::SetMax(int value) {
     SetPosition(position_);
 }
 
+std::wstring TTrackBar::InspectText() const {
+    return std::to_wstring(position_);
+}
+
 void TTrackBar::SetPosition(int value) {
     value = std::clamp(value, min_, max_);
     if (HandleAllocated()) SendMessageW(Handle(), TBM_SETPOS, TRUE, value);

@@ -34,6 +34,9 @@ public:
     TTickStyle TickStyle() const { return tickStyle_; }
     void SetTickStyle(TTickStyle style);
 
+    // The position, in decimal.
+    std::wstring InspectText() const override;
+
     TNotifyEvent OnChange;
 
 protected:

@@ -516,6 +516,19 @@ class Session:
                 return text
         return None
 
+    def gallery_report(self):
+        """What the gallery's status bar says the last click did (its third
+        panel); None without the gallery."""
+        bar = (self.controls(GALLERY_CAPTION) or {}).get("StatusBar1")
+        panels = bar[2].split("\t") if bar else []
+        return panels[2] if len(panels) > 2 else None
+
+    def gallery_value(self, name):
+        """The text of the gallery's control with that name (a track bar's
+        position); None without it."""
+        control = (self.controls(GALLERY_CAPTION) or {}).get(name)
+        return control[2] if control else None
+
     def open_gallery_page(self, caption):
         """Clicks the page's tab and waits until the page shows."""
         for tab, x, y in self.gallery_tabs():

@@ -1,6 +1,6 @@
 // The skin gallery: its command line, every kind of control on its pages,
 // the platform dialog it opens, and no GDI or USER objects left behind by
-// making and freeing its main form.
+// making and freeing its main form or by switching its skin off and on.
 #include "Application.h"
 #include "ComboBox.h"
 #include "GalleryDialogs.h"
@@ -15,6 +15,7 @@
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 #include "gui_counts.h"
+#include "skin_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,34 @@ TEST(GalleryFormTest, MakingAndFreeingTheFormWithAllItsPagesAndItsMdiFrameLeaves
     yq::test::GuiCounts before = yq::test::Counts();
     for (int i = 0; i < 100; ++i)
         cycle();
+    EXPECT_EQ(yq::test::Counts(), before);
+}
+
+// Skinners of the frame and of every control are made and freed each time.
+TEST(GalleryFormTest, SwitchingTheSkinOffAndOnAHundredTimesLeavesNoGdiOrUserObjects) {
+    TGalleryForm form;
+    form.Show();
+    yq::testing::Pump(300);
+    auto skinners = [&form] {
+        TWinSkinForm* skinner = SkinManage->FindSkinForm(form.Handle());
+        return skinner ? int(skinner->SkinControlList.size()) : -1;
+    };
+    const int skinned = skinners();
+    ASSERT_GT(skinned, 20) << "the gallery's controls are skinned";
+    auto cycle = [&form] {
+        SkinManage->LoopState = 1;
+        form.SetSkinActive(false);
+        SkinManage->DoPendingAction();
+        yq::testing::Pump();
+        form.SetSkinActive(true);
+        SkinManage->DoPendingAction();
+        yq::testing::Pump();
+    };
+    cycle(); // first-use caches
+    yq::test::GuiCounts before = yq::test::Counts();
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    EXPECT_EQ(skinners(), skinned);
     EXPECT_EQ(yq::test::Counts(), before);
 }
 
