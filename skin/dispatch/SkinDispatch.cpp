@@ -257,8 +257,10 @@ std::string TWinSkinForm::ApplyRules(const std::string& n, TControl* c) {
     if (OneOf(n, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}) && Has(s, xcScrollbar))
         return Attach(skinner::kScrollbar, c, false);
     if (IsOfFamily(c, F::ListView) && Has(s, xcScrollbar)) return Attach(skinner::kListView, c, false);
-    if (Has(s, xcScrollbar) && (IsOfFamily(c, F::Memo) || IsOfFamily(c, F::Grid) || IsScrollingHost(c)))
+    if (Has(s, xcScrollbar) && (IsOfFamily(c, F::Memo) || IsOfFamily(c, F::Grid) || IsScrollingHost(c))) {
+        if (IsOfFamily(c, F::Grid)) SetPropByName(c, "FixedColor", std::to_wstring(s->ButtonFace));
         return Attach(skinner::kScrollbar, c, false);
+    }
     // 30-33: push buttons, edits, containers.
     if (IsOfFamily(c, F::PushButton) && Has(s, xcButton)) return Attach(skinner::kButton, c, false);
     if (IsOfFamily(c, F::Edit) && Has(s, xcEdit)) return Attach(skinner::kEdit, c, false);

@@ -6,6 +6,7 @@
 #include "MessageHook.h"
 #include "Scope.h"
 #include "SkinControl.h"
+#include "SkinFamilies.h"
 #include "SkinManage.h"
 #include "SkinMessages.h"
 #include "SkinText.h"
@@ -481,8 +482,24 @@ void TWinSkinForm::FirstResize() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
+// The form's own forms take the skin's face colour, its grids their fixed
+// cells' colour.
+void TWinSkinForm::ColourOwnedFormsAndGrids() {
+    const std::wstring face = std::to_wstring(SkinData->ButtonFace);
+    for (int i = 0; i < Form->ComponentCount(); ++i) {
+        TComponent* c = Form->Components(i);
+        if (auto* owned = dynamic_cast<TForm*>(c))
+            owned->SetColor(SkinData->ButtonFace);
+        else if (IsOfFamily(c, TControlFamily::Grid))
+            SetPropByName(c, "FixedColor", face);
+    }
+}
+
 void TWinSkinForm::SkinChanged() {
-    if (Form) Form->SetColor(SkinData->ButtonFace);
+    if (Form) {
+        Form->SetColor(SkinData->ButtonFace);
+        ColourOwnedFormsAndGrids();
+    }
     for (TSkinControl* skinner : std::vector<TSkinControl*>(SkinControlList))
         Guarded([skinner] { skinner->UpdateSkin(); }, TGuardPolicy::gpDrop);
     State = TSkinFormState::Changing;

@@ -145,6 +145,7 @@ public:
     bool ApplySkin3rd(const std::string& className, TControl* control);
 
 private:
+    void ColourOwnedFormsAndGrids();
     friend class TWinSysButton;
     void HandleMessage(TMessage& m);
     void CallPrevious(TMessage& m);

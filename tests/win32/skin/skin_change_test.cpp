@@ -2,6 +2,7 @@
 // (ink-gold.skn, caption 30, borders 5, rounder corners) and back, on a
 // framework form and on a bare window.
 #include "Form.h"
+#include "Grid.h"
 #include "skin_fixture.h"
 
 #include <filesystem>
@@ -154,12 +155,19 @@ TEST_F(SkinChange, BareWindowTakesTheNewBordersShapeAndColoursAndGoesBack) {
 TEST_F(SkinChange, FrameworkFormTakesTheNewBordersShapeAndColoursAndGoesBack) {
     TForm form;
     form.SetClientSize(320, 200);
+    auto* grid = new TCustomGrid(&form);
+    grid->SetParent(&form);
+    auto* owned = new TForm(&form);
     form.Show();
     Pump();
+    grid->SetFixedColor(0x00123456);
+    owned->SetColor(0x00123456);
     SwitchAndBack(form.Handle());
     EXPECT_EQ(form.ClientWidth(), 320);
     EXPECT_EQ(form.ClientHeight(), 200);
     EXPECT_EQ(form.Color(), skin_->ButtonFace);
+    EXPECT_EQ(owned->Color(), skin_->ButtonFace) << "the form's own forms follow the skin";
+    EXPECT_EQ(grid->FixedColor(), skin_->ButtonFace) << "so do its grids' fixed cells";
 }
 
 TEST_F(SkinChange, OnSkinChangedTellsEachSwitch) {

@@ -5,6 +5,7 @@
 #include "CheckBox.h"
 #include "ExtCtrls.h"
 #include "GalleryForm.h"
+#include "Grid.h"
 #include "SkinButton.h"
 #include "SkinControl.h"
 #include "SkinDispatch.h"
@@ -124,6 +125,9 @@ TEST_F(SkinDispatch, GalleryControlsGetTheirSkinnersInRuleOrder) {
         ++seen[it->first];
         const std::string chosen = d.skinner.SkinControl(c, &form);
         EXPECT_EQ(chosen, it->second) << c->ClassName() << " " << c->Name();
+        if (auto* grid = dynamic_cast<TCustomGrid*>(c)) {
+            EXPECT_EQ(grid->FixedColor(), form.SkinData1()->ButtonFace) << "a skinned grid's fixed cells";
+        }
         if (!Built(it->second)) continue;
         EXPECT_EQ(SkinnerOf(d.skinner, c), it->second) << c->Name();
         // A second pass finds it skinned.
