@@ -386,8 +386,10 @@ class Session:
         return (words[0], words[1] == "visible") if len(words) == 2 else None
 
     def origin(self, caption):
-        """(x, y, width, height) of the window's client area on the screen."""
-        out = self.inspect("--origin", caption)
+        """(x, y, width, height) of the window's client area on the screen;
+        None when no such window shows within 5 s (a window is briefly not
+        found while a box it owned closes and it takes the activation back)."""
+        out = wait_until(lambda: self.inspect("--origin", caption), timeout=5)
         return tuple(int(v) for v in out.split()) if out else None
 
     def click_in(self, caption, x, y, button=1):
