@@ -8,27 +8,37 @@
 // than that slows down four- to fivefold (the platform's look as much as
 // the skin's), which would otherwise decide the ratio.
 #include "../../tests/win32/support/skin_fixture.h"
+#include "../support/Median.h"
 #include "GalleryForm.h"
 #include "PageControl.h"
 #include "SkinControl.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
+using yq::bench::Median;
 using yq::testing::Pump;
+
+// The switch at once instead of on the manager's timer.
+void ApplySkinNow(yq::gallery::TGalleryForm& form, bool active) {
+    yq::SkinManage->LoopState = 1;
+    form.SetSkinActive(active);
+    yq::SkinManage->DoPendingAction();
+}
+
+void Repaint(HWND sheet) {
+    RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 void RepaintPage(benchmark::State& state, bool skinned) {
     yq::gallery::TGalleryForm form;
     form.Show();
     Pump(300);
     if (!skinned) {
-        yq::SkinManage->LoopState = 1;
-        form.SetSkinActive(false);
-        yq::SkinManage->DoPendingAction();
+        ApplySkinNow(form, false);
         Pump(300);
     }
     form.ShowPage(int(state.range(0)));
@@ -37,7 +47,7 @@ void RepaintPage(benchmark::State& state, bool skinned) {
     state.counters["skinners"] = skinner ? double(skinner->SkinControlList.size()) : 0.0;
     HWND sheet = form.Pages()->ActivePage()->Handle();
     for (auto _ : state)
-        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Repaint(sheet);
 }
 
 void BM_PageRepaintSkinned(benchmark::State& state) {
@@ -54,12 +64,10 @@ BENCHMARK(BM_PageRepaintPlatform)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
 // a switch make the skinners' pictures and fonts, which is not what a
 // repaint costs), then rests.
 void SwitchSkin(yq::gallery::TGalleryForm& form, HWND sheet, bool active) {
-    yq::SkinManage->LoopState = 1;
-    form.SetSkinActive(active);
-    yq::SkinManage->DoPendingAction();
+    ApplySkinNow(form, active);
     Pump(50);
     for (int i = 0; i < 2; ++i)
-        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Repaint(sheet);
     Pump(150);
 }
 
@@ -69,15 +77,9 @@ double TimeRepaints(HWND sheet, int count) {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     for (int i = 0; i < count; ++i)
-        RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Repaint(sheet);
     QueryPerformanceCounter(&end);
     return double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / count;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Counters: the medians in microseconds per repaint and skinned / platform.

@@ -6,6 +6,8 @@
 // Startup_Ratios starts the three in turn, round after round, and reports
 // the medians and their ratios: on a busy machine the load then falls on
 // all three alike, and one slow start does not move a median.
+#include "../support/Median.h"
+
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -14,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+using yq::bench::Median;
 
 const std::wstring kDist = std::wstring(L"" YQ_BENCH_DIST);
 constexpr const wchar_t* kMainCaption = L"云樵 V2016.08.15";
@@ -107,12 +111,6 @@ void Startup_Program(benchmark::State& state) {
 
 void Startup_ProgramUnskinned(benchmark::State& state) {
     Run(state, ProgramUnskinned());
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // Counters: the medians in milliseconds, program / bare window and
