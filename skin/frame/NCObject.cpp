@@ -3,6 +3,7 @@
 #include "CaptionButtons.h"
 #include "SkinObjects.h"
 #include "WinSkinForm.h"
+#include "WinSkinMenu.h"
 
 #include <algorithm>
 
@@ -42,6 +43,10 @@ TWinSysButton::TWinSysButton(TWinSkinForm& owner, const TDataSkinSysButton& skin
       FrameCount(std::max(1, skinButton.FrameCount)) {}
 
 void TWinSysButton::Paint() {
+    if (SkinButton.Visibility == CaptionVisibility::MdiControls) {
+        if (Owner.MenuBar) Owner.MenuBar->PaintMdiButton(*this);
+        return;
+    }
     Owner.PaintCaption();
 }
 

@@ -13,6 +13,7 @@
 #include "Subclass.h"
 #include "Timer.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 #include <algorithm>
 #include <utility>
@@ -140,6 +141,7 @@ void TWinSkinForm::SkinWindow(TSkinData* skin) {
         const bool mdiMaximizedChild =
             MdiKind == TMdiKind::MdiChild && SkinManage && SkinManage->MdiMaximized;
         if (!mdiMaximizedChild && !Minimized()) SetCaptionStyles(false);
+        CreateMenuBar();
         BuildSysButtons();
     } else {
         State = TSkinFormState::Skinned;
@@ -163,13 +165,18 @@ void TWinSkinForm::UnskinWindow() {
     subclass_.reset();
     ReleaseSkinControls();
     DetachMdiClient();
-    if (destroying) return;
+    if (destroying) {
+        MenuBar.reset();
+        return;
+    }
     if (Form) Form->SetColor(savedColour_);
     if (!FrameSkinned) {
         Repaint(Handle);
         return;
     }
     SetCaptionStyles(true);
+    const int menuHeight = MenuHeight;
+    FreeMenuBar();
     CaptionBuffer.SetSize(0, 0);
     const DWORD style = DWORD(GetWindowLongW(Handle, GWL_STYLE));
     UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
@@ -180,7 +187,7 @@ void TWinSkinForm::UnskinWindow() {
                             !IsZoomed(Handle) && FrameKind != TFrameKind::NoCaption;
     if (keepClient) {
         w = w - BorderLeft - BorderRight + OriginalNcWidth;
-        h = h - BorderTop - MenuHeight - BorderBottom + OriginalNcHeight;
+        h = h - BorderTop - menuHeight - BorderBottom + OriginalNcHeight;
     } else {
         flags |= SWP_NOSIZE;
     }
@@ -209,6 +216,8 @@ void TWinSkinForm::ReadBorderSizes() {
     BorderBottom = down(SkinData->Bottom());
     BorderLeft = across(SkinData->Left());
     BorderRight = across(SkinData->Right());
+    // The skinned bar takes the platform menu bar's height.
+    if (MenuBar) MenuHeight = GetSystemMetrics(SM_CYMENU);
 }
 
 void TWinSkinForm::BuildSysButtons() {

@@ -40,6 +40,8 @@ class TSkinControl;
 class TControl;
 class TToolBar;
 class TToolButton;
+class TWinSkinMenu;
+class TMenuBtn;
 struct TMessage;
 
 enum class TSkinFormState : std::uint8_t {
@@ -120,6 +122,23 @@ public:
     void ShowSystemMenu(POINT screen);
     void PerformAction(int action);
 
+    // The menu bar (skin/menus/): made at attach when the window has a
+    // platform menu bar and xcMainMenu is set; the window keeps no platform
+    // menu while it exists.  MenuTracking: a drop-down of the bar is open.
+    std::unique_ptr<TWinSkinMenu> MenuBar;
+    HMENU OpenDropDown = nullptr;
+    bool MenuTracking() const { return menuTracking_; }
+    // Opens the button's drop-down and returns once no drop-down of the bar
+    // is open any more (moving along the bar included); true when one was.
+    bool OpenMenuButton(TMenuBtn* button);
+    // Asks for the button's drop-down through a press on it.
+    void SwitchToButton(const TMenuBtn* button);
+    TMenuBtn* FindAccelButton(wchar_t character) const;
+    void MenuAccelerator(TMessage& m);
+    void EndMenuTracking() { menuTracking_ = false; }
+    // An MDI frame's active child when it is maximised, else null.
+    HWND MaximizedMdiChild() const;
+
     // Control skinners.  The list holds every skinner of the window's
     // controls; a skinner registers itself when attached and leaves when
     // freed.  HotButton is the button skinner that last became hot.
@@ -188,6 +207,15 @@ private:
     void WMGetMinMaxInfo(TMessage& m);
     void WMSysCommand(TMessage& m);
     void WMSkinStart(TMessage& m);
+    // The menu bar (WinSkinFormMenu.cpp).
+    void CreateMenuBar();
+    void FreeMenuBar();
+    void CMMenuChanged(TMessage& m);
+    void WMMenuSelect(TMessage& m);
+    bool KeyMenuFilter(TMessage& m);
+    void KeyboardMenuMode();
+    void ShowChildSystemMenu(HWND child);
+    void PressObject(TNCObject* object);
     void SkinControls();
     void ResetHotButton(bool always);
 
@@ -226,6 +254,7 @@ private:
     DWORD lastMenuTick_ = 0;
     bool started_ = false;
     bool menuTracking_ = false;
+    bool menuChangedWhileTracking_ = false;
 };
 
 } // namespace yq

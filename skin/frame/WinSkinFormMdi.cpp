@@ -7,8 +7,10 @@
 
 #include "Form.h"
 #include "SkinManage.h"
+#include "SkinMessages.h"
 #include "Subclass.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 namespace yq {
 
@@ -66,6 +68,11 @@ void TWinSkinForm::HandleClientMessage(TMessage& m) {
     case WM_MDISETMENU:
         mdiClient_->CallPrevious(m);
         SkinNewChild();
+        // A new frame menu: the bar shows it, the frame keeps none.
+        if (MenuBar && GetMenu(Handle)) {
+            MenuBar->RebuildFromHandle(m.Msg == WM_MDISETMENU ? reinterpret_cast<HMENU>(m.WParam) : nullptr);
+            PostMessageW(Handle, WM_SKINREPAINT, 0, 0);
+        }
         return;
     case WM_MDIACTIVATE:
         mdiClient_->CallPrevious(m);
@@ -88,6 +95,9 @@ void TWinSkinForm::HandleClientMessage(TMessage& m) {
     case WM_MDIDESTROY:
         mdiClient_->CallPrevious(m);
         RecheckMdiMaximized();
+        if (MenuBar && !SendMessageW(mdiClient_->Handle(), WM_MDIGETACTIVE, 0, 0))
+            MenuBar->RebuildFromMainMenu();
+        PostMessageW(Handle, WM_SKINREPAINT, 0, 0);
         return;
     case WM_NCCALCSIZE:
         if (!InSet(SkinData->Options(), xoMDIScrollbar)) {

@@ -8,6 +8,7 @@
 #include "Subclass.h"
 #include "Timer.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 #include <windowsx.h>
 
@@ -57,7 +58,9 @@ POINT TWinSkinForm::WindowPoint(LPARAM screen) const {
 TNCObject* TWinSkinForm::ObjectAt(POINT p) const {
     for (const auto& b : SysButtons)
         if (b->Visible && b->SkinButton.Action >= 0 && PtInRect(&b->Bounds, p)) return b.get();
-    return nullptr;
+    if (!MenuBar) return nullptr;
+    if (MenuBar->MdiIcon.Visible && PtInRect(&MenuBar->MdiIcon.Bounds, p)) return &MenuBar->MdiIcon;
+    return MenuBar->ButtonAt(p);
 }
 
 void TWinSkinForm::HandleMessage(TMessage& m) {
@@ -80,6 +83,8 @@ void TWinSkinForm::HandleMessage(TMessage& m) {
         {WM_GETMINMAXINFO, &TWinSkinForm::WMGetMinMaxInfo, false},
         {WM_SYSCOMMAND, &TWinSkinForm::WMSysCommand, false},
         {WM_SKINSTART, &TWinSkinForm::WMSkinStart, false},
+        {CM_MENUCHANGED, &TWinSkinForm::CMMenuChanged, false},
+        {WM_MENUSELECT, &TWinSkinForm::WMMenuSelect, false},
     };
     for (const TEntry& e : table)
         if (e.msg == m.Msg) {
@@ -121,7 +126,18 @@ bool TWinSkinForm::OnCommandMessage(TMessage& m) {
         if (!FrameSkinned || m.LParam != 0 || !IsSystemCommandId(m.WParam)) return false;
         PostMessageW(Handle, WM_SYSCOMMAND, m.WParam, 0);
         return true;
+    case CM_DIALOGCHAR:
+        if (!FrameSkinned || (!MenuBar && MdiKind != TMdiKind::MdiChild)) return false;
+        MenuAccelerator(m);
+        return true;
     case WM_INITMENUPOPUP:
+        // The bar posted the top-level item's command already: its drop-down
+        // opening is no second click.
+        if (menuTracking_ && reinterpret_cast<HMENU>(m.WParam) == OpenDropDown) {
+            if (SkinManage) SkinManage->SetMenuKind(mkMainMenu);
+            m.Result = 0;
+            return true;
+        }
         if (SkinManage)
             SkinManage->SetMenuKind(reinterpret_cast<HMENU>(m.WParam) == NativeSystemMenu ? mkSystemMenu
                                                                                           : mkMainMenu);
@@ -222,9 +238,9 @@ void TWinSkinForm::WMNCMouseMove(TMessage& m) {
 
 void TWinSkinForm::WMNCLButtonDown(TMessage& m) {
     if (TNCObject* object = ObjectAt(WindowPoint(m.LParam))) {
-        if (!IsActive) SetForegroundWindow(Handle);
-        object->MouseDown();
         m.Result = 0;
+        // A press dispatched while a drop-down tracks is the menu's.
+        if (!menuTracking_) PressObject(object);
         return;
     }
     // A maximised window stays where it is.
@@ -242,9 +258,10 @@ void TWinSkinForm::WMNCLButtonUp(TMessage& m) {
         return;
     }
     m.Result = 0;
-    if (object != HotObject) return;
+    auto* button = dynamic_cast<TWinSysButton*>(object);
+    if (!button || object != HotObject) return;
     object->MouseUp();
-    PerformAction(static_cast<TWinSysButton*>(object)->SkinButton.Action);
+    PerformAction(button->SkinButton.Action);
 }
 
 void TWinSkinForm::WMNCLButtonDblClk(TMessage& m) {
@@ -273,6 +290,9 @@ void TWinSkinForm::WMNCRButtonDown(TMessage& m) {
 void TWinSkinForm::WMSize(TMessage& m) {
     CallPrevious(m);
     if (!FrameSkinned) return;
+    // The frame's menu bar shows a maximised child's buttons.
+    if (MdiKind == TMdiKind::MdiChild)
+        if (HWND client = GetParent(Handle)) PostMessageW(GetParent(client), WM_SKINREPAINT, 0, 0);
     WindowState = m.WParam == SIZE_MINIMIZED   ? TSkinWindowState::Minimized
                   : m.WParam == SIZE_MAXIMIZED ? TSkinWindowState::Maximized
                                                : TSkinWindowState::Normal;
@@ -296,6 +316,7 @@ void TWinSkinForm::WMGetMinMaxInfo(TMessage& m) {
 }
 
 void TWinSkinForm::WMSysCommand(TMessage& m) {
+    if (KeyMenuFilter(m)) return;
     switch (m.WParam & 0xFFF0) {
     case SC_MINIMIZE:
         WindowState = TSkinWindowState::Minimized;

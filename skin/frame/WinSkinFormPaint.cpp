@@ -8,6 +8,7 @@
 #include "SkinText.h"
 #include "SkinTransform.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 #include <algorithm>
 
@@ -39,7 +40,12 @@ void TWinSkinForm::PaintFrame() {
     ReleaseDC(Handle, dc);
     for (const auto& b : SysButtons)
         b->ButtonState = TNCButtonState::bsNormal;
-    HotObject = nullptr;
+    if (MenuBar) {
+        for (const auto& b : MenuBar->Buttons)
+            if (!menuTracking_) b->ButtonState = TNCButtonState::bsNormal;
+        MenuBar->MdiIcon.ButtonState = TNCButtonState::bsNormal;
+    }
+    if (!menuTracking_) HotObject = nullptr;
 }
 
 void TWinSkinForm::PaintFrameTo(HDC dc, int w, int h) {
@@ -53,6 +59,8 @@ void TWinSkinForm::PaintFrameTo(HDC dc, int w, int h) {
 
     BuildCaptionBuffer(w, left.get(), right.get());
     BitBlt(dc, 0, 0, w, BorderTop, CaptionBuffer.Canvas().Handle(), 0, 0, SRCCOPY);
+    if (MenuBar && MenuHeight > 0)
+        MenuBar->PaintMenuBar(dc, {BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuHeight});
 }
 
 TWinSkinForm::TBorderPiece TWinSkinForm::BuildBorder(const TDataSkinBorder* border, const RECT& r,

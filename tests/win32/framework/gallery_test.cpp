@@ -14,6 +14,7 @@
 #include "TrackBar.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
+#include "WinSkinMenu.h"
 #include "gui_counts.h"
 #include "skin_fixture.h"
 
@@ -109,7 +110,11 @@ TEST(GalleryFormTest, EveryControlKindIsOnAPageAndTheSkinIsTheBuiltInOne) {
 TEST(GalleryFormTest, TheMenuBarTurnsPagesAndItsWindowMenuDrivesTheMdiFrame) {
     TGalleryForm form;
     form.Show();
-    ASSERT_EQ(GetMenu(form.Handle()), form.MainMenu()->Handle());
+    // Skinned, the window keeps no platform menu bar: its skinner draws it.
+    EXPECT_EQ(GetMenu(form.Handle()), nullptr);
+    TWinSkinForm* skinner = SkinManage->FindSkinForm(form.Handle());
+    ASSERT_TRUE(skinner && skinner->MenuBar);
+    EXPECT_EQ(skinner->MenuBar->MenuHandle, form.MainMenu()->Handle());
     TMenuItem* bar = form.MainMenu()->Items();
     std::vector<std::wstring> captions;
     for (int i = 0; i < bar->Count(); ++i)
