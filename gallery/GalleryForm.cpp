@@ -310,6 +310,12 @@ void TGalleryForm::BuildMainMenu() {
         add(pages, pages_->Pages(i)->Caption().c_str(), [this, i](TComponent*) { ShowPage(i + 1); });
     add(pages, L"-", nullptr);
     add(pages, L"不可用的项", nullptr)->SetEnabled(false);
+    TMenuItem* go = add(pages, L"跳到(&G)", nullptr);
+    add(go, L"第一页(&F)", [this](TComponent*) { ShowPage(1); });
+    add(go, L"最后一页(&L)", [this](TComponent*) { ShowPage(pages_->PageCount()); });
+    add(go, L"-", nullptr);
+    add(go, L"下一页(&N)", [this](TComponent*) { NextPage(true); });
+    add(go, L"上一页(&P)", [this](TComponent*) { NextPage(false); });
     TMenuItem* window = add(mainMenu_->Items(), L"窗口(&W)", nullptr);
     add(window, L"新的子窗口(&N)", [this](TComponent*) { MdiFrame()->NewChild(); });
     add(window, L"平铺(&T)", [this](TComponent*) { MdiFrame()->Tile(); });

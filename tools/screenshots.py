@@ -12,7 +12,9 @@ saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone); last
 the gallery's first page in the built-in skin and in the second skin of
 the installation folder, skins/ink-gold.skn, as OUTDIR/gallery-skin-<name>.png,
 and its choices and bars pages in the built-in skin as
-OUTDIR/gallery-skin-{choices,bars}.png (--skins-only: these alone).  Needs the mingw build and wininspect.
+OUTDIR/gallery-skin-{choices,bars}.png, and its menu bar with a drop-down
+and a sub-menu open as OUTDIR/gallery-skin-menubar.png (--skins-only:
+these alone).  Needs the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -67,6 +69,28 @@ def gallery_skins(out):
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{slug}.png"))
 
 
+def gallery_menubar(out):
+    """The skinned menu bar with 页面 dropped down and its 跳到 sub-menu open:
+    the screen over the window's top part and the menus."""
+    with Session(exe="skingallery.exe") as s:
+        wid = s.wait_ready(GALLERY_CAPTION)
+        if not wid or not s.wait_focus(GALLERY_CAPTION):
+            raise SystemExit("the skin gallery did not appear")
+        s.key("alt+p")
+        if not s.wait_popup():
+            raise SystemExit("the 页面 menu did not drop down")
+        s.key("Up", "Right")  # up from the first item wraps to 跳到, Right opens it
+        time.sleep(1.0)  # let both menus finish painting
+        g = s.window_geometry(wid)
+        menus = [s.window_geometry(m) for m in s.search("") if not s.xdotool("getwindowname", m)]
+        bottom = max([m["Y"] + m["HEIGHT"] for m in menus if (m["X"], m["Y"]) != (0, 0)] + [g["Y"] + 200])
+        path = os.path.join(out, "gallery-skin-menubar.png")
+        shot = s.screenshot("gallery-skin-menubar")
+        subprocess.run(["convert", shot, "-crop", f"{g['WIDTH']}x{bottom + 12 - g['Y']}+{g['X']}+{g['Y']}",
+                        "+repage", "-strip", "-define", "png:compression-level=9", path], check=True)
+        print(path)
+
+
 def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     out = args[0] if args else os.path.join(ROOT, "docs", "screenshots")
@@ -77,6 +101,7 @@ def main():
     if not skins_only:
         gallery_pages(out)
     gallery_skins(out)
+    gallery_menubar(out)
 
 
 def program_windows(out):

@@ -16,6 +16,7 @@
 //       returns once the thread of the window's program has taken in all
 //       input and messages and waits for more; exit code 3 when it is still
 //       busy after 10 s
+//   A CAPTION no top-level window has may name an MDI child window.
 //   wininspect --processes
 //       the executable's file name of every process of the prefix, one a
 //       line
@@ -57,7 +58,8 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-// The top-level window with that caption: a visible one if there is one.
+// The top-level window with that caption: a visible one if there is one;
+// else an MDI child with that caption.
 // The application's window (class "TApplication", the task-bar button
 // captioned with the program's title) is not one the tests look for.
 HWND FindTop(const wchar_t* caption, bool visibleOnly) {
@@ -69,7 +71,13 @@ HWND FindTop(const wchar_t* caption, bool visibleOnly) {
         if (IsWindowVisible(top)) return top;
         if (!first) first = top;
     }
-    return visibleOnly ? nullptr : first;
+    if (first) return visibleOnly ? nullptr : first;
+    // An MDI child: a window of some frame's client.
+    while ((top = FindWindowExW(nullptr, top, nullptr, nullptr)) != nullptr)
+        if (HWND client = FindWindowExW(top, nullptr, L"MDIClient", nullptr))
+            if (HWND child = FindWindowExW(client, nullptr, nullptr, caption))
+                if (!visibleOnly || IsWindowVisible(child)) return child;
+    return nullptr;
 }
 
 BOOL CALLBACK PrintChild(HWND hwnd, LPARAM) {
