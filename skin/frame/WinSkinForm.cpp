@@ -2,6 +2,7 @@
 
 #include "Form.h"
 #include "Guard.h"
+#include "MenuTrack.h"
 #include "Menus.h"
 #include "MessageHook.h"
 #include "Scope.h"
@@ -75,6 +76,11 @@ TWinSkinForm::~TWinSkinForm() {
     }
     ReleaseSkinControls();
     if (SkinManage) SkinManage->RemoveSkinForm(Handle);
+    // A drop-down of the bar still open hears no more of this skinner.
+    if (MenuTrack().TrackForm == this) {
+        MenuTrack().TrackForm = nullptr;
+        EndMenu();
+    }
 }
 
 void TWinSkinForm::SkinForm(TSkinData* skin, TForm* form) {

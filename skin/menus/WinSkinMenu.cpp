@@ -229,6 +229,11 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
         const int bw = b->Caption.empty() ? 0 : measured.right - measured.left + kButtonPadding;
         RECT r = Form.RightToLeft ? RECT{w - x - bw, 0, w - x, h - 1} : RECT{x, 0, x + bw, h - 1};
         x += bw;
+        if (b->ButtonState != TNCButtonState::bsNormal) {
+            // The button of an open drop-down stays pressed over a repaint.
+            TBrushHandle outline(CreateSolidBrush(SkinRGB(SkinData->ButtonHilight)));
+            FrameRect(bar, &r, outline.Get());
+        }
         SetTextColor(bar, SkinRGB(b->Enabled ? SkinData->MenuBarText : SkinData->ButtonShadow));
         DrawCentredText(bar, r, b->Caption, b->Enabled);
         OffsetRect(&r, rect.left, rect.top);
