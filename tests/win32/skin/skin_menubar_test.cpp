@@ -55,11 +55,12 @@ struct MenuForm {
 
 class SkinMenuBar : public ::testing::Test {
 protected:
-    void Skin(TForm& form) {
+    void Skin(TForm& form) { Skin(form.Handle()); }
+    void Skin(HWND window) {
         skin_.reset(LoadSkinData());
-        SkinManage->SkinWindow(form.Handle());
+        SkinManage->SkinWindow(window);
         Pump();
-        skinner_ = SkinManage->FindSkinForm(form.Handle());
+        skinner_ = SkinManage->FindSkinForm(window);
         ASSERT_NE(skinner_, nullptr);
         ASSERT_NE(skinner_->MenuBar, nullptr);
     }
@@ -223,6 +224,64 @@ TEST_F(SkinMenuBar, AltWithAButtonsLetterOpensItsDropDown) {
     PostMessageW(f.form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     Pump();
     EXPECT_EQ(f.opened, (std::vector<int>{1}));
+}
+
+TEST_F(SkinMenuBar, AltAloneLetsTheArrowsAndEnterOpenADropDown) {
+    MenuForm f;
+    Skin(f.form);
+    bool menuOpen = false;
+    TMessageHook idle(f.form.MessageHooks(), [&](TMessage& m) {
+        if (m.Msg == WM_ENTERIDLE && m.WParam == MSGF_MENU && !menuOpen) {
+            menuOpen = true;
+            PostMessageW(f.form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        idle.CallPrevious(m);
+    });
+    // From the first title Right twice and Left once: the second; Enter
+    // opens it (its first item selected), Escape closes it.
+    for (WPARAM key : {VK_RIGHT, VK_RIGHT, VK_LEFT, VK_RETURN})
+        PostMessageW(f.form.Handle(), WM_KEYDOWN, key, 0);
+    SendMessageW(f.form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+    Pump();
+    EXPECT_TRUE(menuOpen);
+    EXPECT_EQ(f.opened, (std::vector<int>{1}));
+    for (const auto& b : Bar().Buttons)
+        EXPECT_EQ(b->ButtonState, TNCButtonState::bsNormal);
+}
+
+TEST_F(SkinMenuBar, ABareWindowsMenuIsReadFromThePlatformAndRightToLeftBarsStartAtTheRight) {
+    for (bool rightToLeft : {false, true}) {
+        SCOPED_TRACE(rightToLeft);
+        testing::TBareWindow window(L"YqBareMenuWindow", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 480, 300, nullptr,
+                                    rightToLeft ? WS_EX_LEFTSCROLLBAR : 0);
+        HMENU menu = CreateMenu();
+        HMENU drop = CreatePopupMenu();
+        AppendMenuW(drop, MF_STRING, 101, L"打开");
+        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(drop), L"文件(&F)");
+        AppendMenuW(menu, MF_STRING | MF_GRAYED, 102, L"停用");
+        SetMenu(window.Get(), menu);
+        Skin(window.Get());
+        EXPECT_EQ(GetMenu(window.Get()), nullptr);
+        ASSERT_EQ(Bar().Buttons.size(), 2u);
+        const TMenuBtn& first = *Bar().Buttons[0];
+        EXPECT_EQ(first.Caption, L"文件(&F)");
+        EXPECT_EQ(first.SubMenu, drop);
+        EXPECT_FALSE(Bar().Buttons[1]->Enabled);
+        const TSkinMargins& m = skin_->MenuBar()->Margins;
+        const int w = WindowSize(window.Get()).cx;
+        if (rightToLeft) {
+            EXPECT_EQ(first.Bounds.right, w - skinner_->BorderRight - (m.Right + 8));
+            EXPECT_LT(Bar().Buttons[1]->Bounds.right, first.Bounds.left + 1);
+        } else {
+            EXPECT_EQ(first.Bounds.left, skinner_->BorderLeft + m.Left + kStartAfterMargin);
+            EXPECT_GE(Bar().Buttons[1]->Bounds.left, first.Bounds.right);
+        }
+        skin_.reset();
+        Pump();
+        EXPECT_EQ(GetMenu(window.Get()), menu) << "given back";
+        DestroyWindow(window.Get());
+        DestroyMenu(menu);
+    }
 }
 
 TEST(SkinMenuSeparators, LeadingDoubledAndTrailingSeparatorsGoBeforeTheDropDownOpens) {
