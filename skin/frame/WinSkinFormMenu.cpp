@@ -279,11 +279,12 @@ void TWinSkinForm::ShowChildSystemMenu(HWND child) {
     GetWindowRect(Handle, &window);
     const RECT& icon = MenuBar->MdiIcon.Bounds;
     if (SkinManage) SkinManage->SetMenuKind(mkSystemMenu);
+    // Owned by the child, the menu's items follow the child's state.
     UINT command = 0;
     {
         TValueScope tracking(menuTracking_, true);
         command = UINT(TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, icon.left + window.left,
-                                        icon.bottom + window.top, Handle, nullptr));
+                                        icon.bottom + window.top, child, nullptr));
     }
     if (MenuBar) MenuBar->MdiIcon.MouseLeave();
     if (command) PostMessageW(child, WM_SYSCOMMAND, command, 0);

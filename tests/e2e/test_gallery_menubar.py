@@ -2,7 +2,8 @@
 title opens its drop-down and a chosen item runs; the mouse and Left/Right
 move along the bar while a drop-down is open; Alt with a title's letter
 opens it; Alt alone, then arrows and Enter, reach an item; in the MDI
-frame a maximised child's buttons in the bar restore and close it."""
+frame a maximised child's buttons in the bar restore and close it, and its
+icon there opens its system menu."""
 import unittest
 
 from harness import GALLERY_CAPTION, Session, pixels, wait_until
@@ -11,6 +12,7 @@ CAPTION_HEIGHT = 27       # the stored skin's caption strip above the bar
 BORDER = 7                # its side borders
 MDI_CAPTION = "多文档框架"
 MDI_BUTTON_OFFSETS = {"restore": 44, "close": 22}  # from the frame's right edge to a button's middle
+ICON_OFFSET = 14          # from the bar's left end to the middle of a maximised child's icon
 
 
 def bar_of(s, caption, wid):
@@ -106,7 +108,7 @@ class GalleryMenuBarTest(unittest.TestCase):
             s.key("Down", "Down", "Down", "Return")
             self.assertTrue(wait_until(lambda: s.gallery_page() == "列表", timeout=10))
 
-    def test_a_maximised_mdi_childs_buttons_in_the_bar_restore_and_close_it(self):
+    def test_a_maximised_mdi_childs_buttons_and_icon_in_the_bar_work(self):
         with Session(exe="skingallery.exe") as s:
             self.start(s)
             s.key("alt+w")
@@ -137,6 +139,12 @@ class GalleryMenuBarTest(unittest.TestCase):
             maximise()
             press("restore")
             self.assertTrue(wait_until(lambda: state() == "normal", timeout=10), "restored")
+            # The child's icon heads the bar and opens its system menu.
+            maximise()
+            s.click(g["X"] + BORDER + ICON_OFFSET, bar_y)
+            self.assertTrue(s.wait_popup(), "the child's system menu opens")
+            s.key("Down", "Return")  # its first item: Restore
+            self.assertTrue(wait_until(lambda: state() == "normal", timeout=10), "restored from its menu")
             maximise()
             press("close")
             self.assertTrue(wait_until(lambda: state() == "", timeout=10), "closed")
