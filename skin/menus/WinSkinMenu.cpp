@@ -193,6 +193,7 @@ int TWinSkinMenu::DrawBackground(HDC dc, int w, int h) const {
 void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
+    SkinData = Form.SkinData; // the form's skin, changed or not
     TBitmap& scratch = ScratchBitmap();
     scratch.SetSize(w, h);
     HDC bar = scratch.Canvas().Handle();

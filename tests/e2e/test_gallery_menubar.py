@@ -148,6 +148,10 @@ class GalleryMenuBarTest(unittest.TestCase):
             maximise()
             press("close")
             self.assertTrue(wait_until(lambda: state() == "", timeout=10), "closed")
+            # With a child's memo in the focus, Alt+W is the frame's bar's.
+            s.key("alt+w")
+            popup = s.wait_popup()
+            self.assertTrue(popup and popup["Y"] < bar_y + 20, "the frame's 窗口 drops down")
 
 
 if __name__ == "__main__":
