@@ -266,8 +266,9 @@ void TWinSkinForm::WMNCLButtonUp(TMessage& m) {
 
 void TWinSkinForm::WMNCLButtonDblClk(TMessage& m) {
     if (ObjectAt(WindowPoint(m.LParam)) || m.WParam != HTCAPTION) {
-        // Quick clicks on a button are clicks.
-        if (TNCObject* object = ObjectAt(WindowPoint(m.LParam))) object->MouseDown();
+        // Quick clicks on a caption button are clicks; on the menu bar the
+        // second one closed the drop-down the first opened.
+        if (auto* button = dynamic_cast<TWinSysButton*>(ObjectAt(WindowPoint(m.LParam)))) button->MouseDown();
         m.Result = 0;
         return;
     }

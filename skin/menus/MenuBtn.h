@@ -2,6 +2,7 @@
 // TMenuBtn: one top-level item of a skinned menu bar, a frame object that
 // turns hot under the mouse and pressed while its drop-down is open.  Its
 // Bounds are in window coordinates; the bar lays it out on every paint.
+// TMdiIconBtn: a maximised MDI child's icon in its frame's bar.
 #include "NCObject.h"
 
 #include <string>
@@ -27,10 +28,6 @@ public:
     HMENU SubMenu = nullptr;
     UINT Command = 0;
 };
-
-} // namespace yq
-
-namespace yq {
 
 // The icon of a maximised MDI child at the head of its frame's menu bar;
 // a press opens that child's system menu.
