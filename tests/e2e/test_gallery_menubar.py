@@ -65,6 +65,11 @@ class GalleryMenuBarTest(unittest.TestCase):
             y, titles = self.start(s)
             s.click((titles[0][0] + titles[0][1]) // 2, y)
             self.assert_dropped_under(s, titles[0], "文件 drops down")
+            s.click((titles[0][0] + titles[0][1]) // 2, y)
+            s.settle(GALLERY_CAPTION)
+            self.assert_no_drop_down(s, "a second click on the title closes it")
+            s.click((titles[0][0] + titles[0][1]) // 2, y)
+            self.assert_dropped_under(s, titles[0], "a third opens it again")
             # 打开皮肤, 重新载入皮肤, 启用皮肤, a line, 退出: the second.
             self.assertTrue(s.choose_from_popup(1, 5))
             self.assertTrue(wait_until(lambda: s.gallery_report() == "内置皮肤不用重新载入", timeout=10))
