@@ -35,6 +35,12 @@ bool IsHorizontalKind(std::string kind) {
     return kind == "sbhorizontal";
 }
 
+// A bar is disabled as a whole, or by both its arrows.
+bool Available(const SCROLLBARINFO& info) {
+    if (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) return false;
+    return !((info.rgstate[1] & STATE_SYSTEM_UNAVAILABLE) && (info.rgstate[5] & STATE_SYSTEM_UNAVAILABLE));
+}
+
 // Frame of an arrow: its resting frame, or the next one while pressed.
 int ArrowFrame(int resting, bool pressed) {
     return pressed ? resting + 1 : resting;
@@ -184,9 +190,10 @@ void TWScrollbar::ShowAt(const RECT& r) {
     UINT flags = SWP_NOACTIVATE | SWP_NOREDRAW | SWP_SHOWWINDOW;
     HWND after = HWND_TOP;
     if (Kind != wkControl) {
-        // Directly above Target among its siblings.
+        // Directly above Target among its siblings; the other overlay of
+        // the same window may lie between them.
         HWND above = GetWindow(Target, GW_HWNDPREV);
-        if (above == self)
+        if (InPlace(above))
             flags |= SWP_NOZORDER;
         else if (above)
             after = above;
@@ -194,6 +201,15 @@ void TWScrollbar::ShowAt(const RECT& r) {
     SetWindowPos(self, after, r.left, r.top, WidthOf(r), HeightOf(r), flags);
     Shown = true;
     InvalidateRect(self, nullptr, FALSE);
+}
+
+bool TWScrollbar::InPlace(HWND above) const {
+    for (int i = 0; above && i < 2; ++i, above = GetWindow(above, GW_HWNDPREV)) {
+        if (above == const_cast<TWScrollbar*>(this)->Handle()) return true;
+        auto* overlay = dynamic_cast<TWScrollbar*>(TWinControl::FromHandle(above));
+        if (!overlay || overlay->Target != Target) return false;
+    }
+    return false;
 }
 
 void TWScrollbar::WndProc(TMessage& m) {
@@ -290,7 +306,7 @@ void TWScrollbar::DrawBar(HDC dc) {
     if (!dc || !arrows || arrows->Image.Empty()) return;
     SCROLLBARINFO info;
     if (!GetBarInfo(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return;
-    const bool enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    const bool enabled = Available(info);
     const int a = ArrowSize;
     const int w = WidthOf(info.rcScrollBar), h = HeightOf(info.rcScrollBar);
     if (w <= 0 || h <= 0) return;
@@ -334,7 +350,9 @@ void TWScrollbar::DrawBar(HDC dc) {
         ThumbEnd = info.xyThumbBottom;
     }
     const TDataSkinObject* thumb = Vertical ? skin->VertScrollThumb() : skin->HorzScrollThumb();
-    if (enabled && ThumbEnd > ThumbStart && thumb && !thumb->Image.Empty()) {
+    // A thumb that does not fit between the arrows is not drawn.
+    const bool fits = ThumbEnd > ThumbStart && ThumbStart >= arrow && ThumbEnd <= extent - arrow;
+    if (enabled && fits && thumb && !thumb->Image.Empty()) {
         const RECT r =
             Vertical ? RECT{0, ThumbStart, thickness, ThumbEnd} : RECT{ThumbStart, 0, ThumbEnd, thickness};
         const int frames = thumb->FrameCount > 0 ? thumb->FrameCount : kThumbFrames;

@@ -83,6 +83,8 @@ protected:
 private:
     void Attach(TSkinControl* skinner, HWND window, int kind);
     void ShowAt(const RECT& inParent);
+    // Directly above Target, or above the other overlay that is.
+    bool InPlace(HWND above) const;
     void Press(TMessage& message);
     void Release(TMessage& message);
     POINT ScreenPoint(LPARAM lp) const;

@@ -36,7 +36,10 @@ void HideBar(TWScrollbar* bar) {
 
 // ---- framework controls with window scroll bars -------------------------------------
 
+// The control's messages stop first: freeing an overlay uncovers the
+// control, which repaints at once.
 TSkinScrollbar::~TSkinScrollbar() {
+    ReleaseHooks();
     FreeBars();
 }
 
@@ -137,9 +140,11 @@ void TSkinScrollbar::HideBars() {
 }
 
 void TSkinScrollbar::FreeBars() {
-    delete HorzBar;
-    delete VertBar;
+    TWScrollbar* horz = HorzBar;
+    TWScrollbar* vert = VertBar;
     HorzBar = VertBar = nullptr;
+    delete horz;
+    delete vert;
 }
 
 void TSkinScrollbar::PaintSkin(HDC, const RECT&) {
@@ -220,6 +225,7 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
 // ---- stand-alone scroll bars -----------------------------------------------------------
 
 TSkinScControl::~TSkinScControl() {
+    ReleaseHooks();
     FreeBar();
 }
 
@@ -266,8 +272,9 @@ void TSkinScControl::PaintSkin(HDC, const RECT&) {
 }
 
 void TSkinScControl::FreeBar() {
-    delete Bar;
+    TWScrollbar* bar = Bar;
     Bar = nullptr;
+    delete bar;
 }
 
 void TSkinScControl::Unskin() {
