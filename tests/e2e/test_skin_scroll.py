@@ -1,0 +1,109 @@
+"""The skinned scroll bar of the browser's grid under real input: the skin
+draws it, its arrows, track and thumb scroll the current row as the
+platform's bar does, the wheel still moves the row; and the skinned memo of
+the list window still takes typing."""
+import unittest
+
+from harness import (BROWSER_FIRST_ROW, BROWSER_GRID, LIST_CAPTION, LIST_MEMO, MAIN_CAPTION, BROWSER_BUTTONS,
+                     Session, wait_until)
+
+# The grid's vertical bar in the browser's client area: inside the grid's
+# 2-pixel sunken border, at its right edge, one arrow (17 pixels) at each end.
+EDGE, ARROW = 2, 17
+GX, GY, GW, GH = BROWSER_GRID
+BAR_X = GX + GW - EDGE - ARROW // 2 - 1
+BAR_TOP, BAR_BOTTOM = GY + EDGE, GY + GH - EDGE
+UP_ARROW = (BAR_X, BAR_TOP + ARROW // 2)
+DOWN_ARROW = (BAR_X, BAR_BOTTOM - ARROW // 2 - 1)
+# The skin's track colour (our skin's VertScroll, frame 1).
+SKIN_TRACK = (0xF0, 0xE9, 0xDE)
+
+
+class SkinnedScrollTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.s = Session().__enter__()
+        if not cls.s.wait_ready(MAIN_CAPTION):
+            cls.s.close()
+            raise AssertionError("the browser window did not appear")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.close()
+
+    def row(self):
+        return self.s.grid()[0]
+
+    def wait_row(self, condition, timeout=10):
+        return wait_until(lambda: condition(self.row()), timeout)
+
+    def screen(self, point):
+        ox, oy, _, _ = self.s.origin(MAIN_CAPTION)
+        return ox + point[0], oy + point[1]
+
+    def to_first_row(self):
+        self.s.press(MAIN_CAPTION, BROWSER_FIRST_ROW)
+        self.s.key("ctrl+Home")
+        self.assertTrue(self.wait_row(lambda r: r == 1), "the grid did not go to its first row")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+
+    def test_bar_is_drawn_from_the_skin(self):
+        self.to_first_row()
+        x, y = self.screen((BAR_X, (BAR_TOP + BAR_BOTTOM) // 2))
+        seen = self.s.wait_region((x, y, 1, 1), lambda p: p[0][0] == SKIN_TRACK, "skin-scroll-track")
+        self.assertIsNotNone(seen, "the grid's scroll bar track is not the skin's")
+
+    def test_arrows_and_track_move_the_current_row(self):
+        self.to_first_row()
+        count = self.s.grid()[1]
+        self.assertGreater(count, 100, "the database should fill many pages")
+        self.s.click(*self.screen(DOWN_ARROW))
+        self.assertTrue(self.wait_row(lambda r: r == 2), f"down arrow: row {self.row()}")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        self.s.click(*self.screen(UP_ARROW))
+        self.assertTrue(self.wait_row(lambda r: r == 1), f"up arrow: row {self.row()}")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        # The track below the thumb (which stands at the top): a page down.
+        self.s.click(*self.screen((BAR_X, BAR_BOTTOM - ARROW - 4)))
+        self.assertTrue(self.wait_row(lambda r: r > 5), f"track: row {self.row()}")
+
+    def test_thumb_drag_moves_the_current_row_and_the_thumb(self):
+        self.to_first_row()
+        count = self.s.grid()[1]
+        x, top = self.screen((BAR_X, BAR_TOP + ARROW + 2))
+        column = (x, top, 1, BAR_BOTTOM - BAR_TOP - 2 * ARROW - 2)
+        before = self.s.region(*column, "skin-scroll-before-drag")
+        middle = top + (BAR_BOTTOM - BAR_TOP) // 2
+        self.s.xdotool("mousemove", x, top, "sleep", 0.1, "mousedown", 1, "sleep", 0.2)
+        for y in range(top + 20, middle + 1, 20):
+            self.s.xdotool("mousemove", x, y, "sleep", 0.05)
+        self.s.xdotool("mouseup", 1)
+        moved = self.wait_row(lambda r: r > count // 4)
+        self.assertTrue(moved, f"row {self.row()} of {count} after dragging the thumb half-way")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        after = self.s.wait_region(column, lambda p: p != before, "skin-scroll-after-drag")
+        self.assertIsNotNone(after, "the thumb was not drawn where it went")
+
+    def test_wheel_still_moves_the_row(self):
+        self.to_first_row()
+        ox, oy = self.screen(BROWSER_FIRST_ROW)
+        self.s.xdotool("mousemove", ox, oy + 40, "sleep", 0.1, "click", 5)
+        self.assertTrue(self.wait_row(lambda r: r == 2), f"wheel down: row {self.row()}")
+        self.assertTrue(self.s.settle(MAIN_CAPTION))
+        self.s.xdotool("click", 4)
+        self.assertTrue(self.wait_row(lambda r: r == 1), f"wheel up: row {self.row()}")
+
+    def test_typing_into_the_skinned_memo(self):
+        self.s.press(MAIN_CAPTION, BROWSER_BUTTONS["添加"])
+        self.assertTrue(self.s.wait_window(LIST_CAPTION), "the list window did not open")
+        self.s.press(LIST_CAPTION, LIST_MEMO)
+        self.s.key("ctrl+End")
+        self.s.type_text("灯谜", LIST_CAPTION)
+        text = wait_until(lambda: "灯谜" in (self.s.controls(LIST_CAPTION)["Memo1"][2] or ""), timeout=10)
+        self.assertTrue(text, "the typed text did not reach the memo")
+        self.s.key("alt+F4")
+        self.assertTrue(wait_until(lambda: not self.s.find_window(LIST_CAPTION), timeout=10))
+
+
+if __name__ == "__main__":
+    unittest.main()
