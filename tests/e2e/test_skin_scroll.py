@@ -1,11 +1,14 @@
 """The skinned scroll bar of the browser's grid under real input: the skin
 draws it, its arrows, track and thumb scroll the current row as the
-platform's bar does, the wheel still moves the row; and the skinned memo of
-the list window still takes typing."""
+platform's bar does, the wheel still moves the row; the skinned memo of
+the list window still takes typing; the gallery's list view header shows
+hot and pressed sections and still clicks, and a list box scrolls by its
+skinned arrow."""
 import unittest
 
-from harness import (BROWSER_FIRST_ROW, BROWSER_GRID, LIST_CAPTION, LIST_MEMO, MAIN_CAPTION, BROWSER_BUTTONS,
-                     Session, wait_until)
+from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, BROWSER_GRID, GALLERY_CAPTION, LIST_CAPTION, LIST_MEMO,
+                     MAIN_CAPTION, Session, wait_until)
+from test_gallery_controls import crop, open_gallery, screen_rect
 
 # The grid's vertical bar in the browser's client area: inside the grid's
 # 2-pixel sunken border, at its right edge, one arrow (17 pixels) at each end.
@@ -103,6 +106,40 @@ class SkinnedScrollTest(unittest.TestCase):
         self.assertTrue(text, "the typed text did not reach the memo")
         self.s.key("alt+F4")
         self.assertTrue(wait_until(lambda: not self.s.find_window(LIST_CAPTION), timeout=10))
+
+
+# On the gallery's lists page: the report view's second header section
+# (谜目, 100 pixels after the 200-pixel first one, inside the view's 2-pixel
+# border), and the long list box's down arrow (above its horizontal bar).
+HEADER_SECTION = (190 + 2 + 205, 26 + 4, 90, 12)
+LIST_BOX = (16, 26, 150, 150)
+LIST_BOX_DOWN = (16 + 150 - EDGE - ARROW // 2 - 1, 26 + 150 - EDGE - ARROW - ARROW // 2 - 1, 1, 1)
+LIST_BOX_TEXT = (18, 28, 110, 110)
+
+
+class GalleryListsTest(unittest.TestCase):
+    def test_header_sections_hot_and_pressed_and_list_box_arrow(self):
+        with Session(exe="skingallery.exe", args=["--page", "4"]) as s:
+            open_gallery(s, "列表")
+            x, y, w, h = screen_rect(s, HEADER_SECTION)
+            s.xdotool("mousemove", x + w // 2, y + 200)
+            self.assertTrue(s.settle(GALLERY_CAPTION))
+            rest = crop(s, "gallery-header-rest", (x, y, w, h))
+            s.xdotool("mousemove", x + w // 2 - 4, y + h // 2, "sleep", 0.05, "mousemove", x + w // 2, y + h // 2)
+            hot = s.wait_region((x, y, w, h), lambda p: p != rest, "gallery-header-hot")
+            self.assertIsNotNone(hot, "the section under the mouse did not turn hot")
+            s.xdotool("mousedown", 1)
+            pressed = s.wait_region((x, y, w, h), lambda p: p not in (rest, hot), "gallery-header-pressed")
+            self.assertIsNotNone(pressed, "the section held down did not show pressed")
+            s.xdotool("mouseup", 1)
+            self.assertTrue(wait_until(lambda: s.gallery_report() == "点了列标题：谜目", timeout=5))
+
+            text = screen_rect(s, LIST_BOX_TEXT)
+            before = crop(s, "gallery-listbox-before", text)
+            ax, ay, _, _ = screen_rect(s, LIST_BOX_DOWN)
+            s.click(ax, ay)
+            scrolled = s.wait_region(text, lambda p: p != before, "gallery-listbox-scrolled")
+            self.assertIsNotNone(scrolled, "the list box did not scroll by its skinned arrow")
 
 
 if __name__ == "__main__":
