@@ -170,6 +170,7 @@ TEST_F(SkinScroll, OverlaysLieExactlyOnThePlatformsBars) {
         {"bordered", WS_VSCROLL | WS_HSCROLL | WS_BORDER, WS_EX_CLIENTEDGE, nullptr},
         {"right to left: the vertical bar on the left", WS_VSCROLL | WS_HSCROLL, WS_EX_LEFTSCROLLBAR,
          nullptr},
+        {"right to left: a mirrored window", WS_VSCROLL | WS_HSCROLL, WS_EX_LAYOUTRTL, nullptr},
         {"after a resize", WS_VSCROLL | WS_HSCROLL, 0,
          [](HWND h) { SetWindowPos(h, nullptr, 0, 0, 150, 240, SWP_NOMOVE | SWP_NOZORDER); }},
         {"after a move", WS_VSCROLL | WS_HSCROLL, 0,
