@@ -296,6 +296,16 @@ void TWScrollbar::TrackThumb() {
     ThumbEnd = start + size;
 }
 
+void TWScrollbar::InvalidateIfChanged() {
+    if (!Shown || !HandleAllocated()) return;
+    SCROLLBARINFO info;
+    if (!GetBarInfo(info)) return;
+    if (info.xyThumbTop == drawnTop_ && info.xyThumbBottom == drawnBottom_ &&
+        info.rgstate[0] == drawnState_ && EqualRect(&info.rcScrollBar, &drawnBar_))
+        return;
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TWScrollbar::Paint() {
     DrawBar(Canvas().Handle());
 }
@@ -306,6 +316,10 @@ void TWScrollbar::DrawBar(HDC dc) {
     if (!dc || !arrows || arrows->Image.Empty()) return;
     SCROLLBARINFO info;
     if (!GetBarInfo(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return;
+    drawnTop_ = info.xyThumbTop;
+    drawnBottom_ = info.xyThumbBottom;
+    drawnState_ = info.rgstate[0];
+    drawnBar_ = info.rcScrollBar;
     const bool enabled = Available(info);
     const int a = ArrowSize;
     const int w = WidthOf(info.rcScrollBar), h = HeightOf(info.rcScrollBar);

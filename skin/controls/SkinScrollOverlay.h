@@ -58,6 +58,9 @@ public:
     bool GetBarInfo(SCROLLBARINFO& info) const;
     // The whole bar composed off-screen and copied onto dc at (0, 0).
     void DrawBar(HDC dc);
+    // Repaints when the platform's thumb or state differs from what was
+    // drawn last (a control may scroll without telling anyone).
+    void InvalidateIfChanged();
 
     std::uint8_t Kind = wkVertical;
     int Vertical = 1;
@@ -92,6 +95,10 @@ private:
     void ComputeControlBar(SCROLLBARINFO& info) const;
 
     HWND parentWindow_ = nullptr;
+    // What the last paint showed of the platform's bar.
+    int drawnTop_ = -1, drawnBottom_ = -1;
+    DWORD drawnState_ = 0;
+    RECT drawnBar_{};
     // False once the overlay is freed: a press may outlive it.
     std::shared_ptr<bool> alive_;
     TBitmap buffer_;

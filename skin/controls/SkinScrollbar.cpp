@@ -147,8 +147,10 @@ void TSkinScrollbar::FreeBars() {
     delete vert;
 }
 
+// The control painted: its bars may have moved with it.
 void TSkinScrollbar::PaintSkin(HDC, const RECT&) {
-    InvalidateBars();
+    if (HorzBar) HorzBar->InvalidateIfChanged();
+    if (VertBar) VertBar->InvalidateIfChanged();
     PaintCornerBox();
 }
 
@@ -268,7 +270,7 @@ void TSkinScControl::AfterMessage(TMessage& m) {
 }
 
 void TSkinScControl::PaintSkin(HDC, const RECT&) {
-    InvalidateBar(Bar);
+    if (Bar) Bar->InvalidateIfChanged();
 }
 
 void TSkinScControl::FreeBar() {
