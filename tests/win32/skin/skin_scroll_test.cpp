@@ -420,6 +420,37 @@ TEST_F(SkinScrollPaint, ShortBarHalvesItsArrows) {
     EXPECT_TRUE(Shows(painted, {10, 0}, ArrowFrame(5, 10, 17)));
 }
 
+// The bar's thickness is the arrow picture's height, unless that is more
+// than 3 pixels short of the arrows: the thumb and track fill it, the rest
+// of the bar's width keeps the face colour.
+TEST_F(SkinScrollPaint, ArrowPictureHeightSetsTheBarThickness) {
+    HWND h = Scrolled(WS_VSCROLL, 0, {20, 20, 220, 220});
+    auto* s = SkinWindow(h);
+    TWScrollbar& o = *s->VertBar;
+    TBitmap& arrows = skin_->Scrollbar()->Image;
+    TBitmap saved;
+    saved.Assign(arrows);
+    const int a = o.ArrowSize, w = a;
+    const TColor face = SkinRGB(skin_->ButtonFace);
+    struct Case {
+        int pictureHeight, thickness;
+    } cases[] = {{a - 2, a - 2}, {a - 7, a}};
+    for (const Case& c : cases) {
+        arrows.SetSize(saved.Width(), c.pictureHeight);
+        TBitmap painted(w, o.Length);
+        o.DrawBar(painted.Canvas().Handle());
+        const int y = (o.ThumbStart + o.ThumbEnd) / 2;
+        EXPECT_NE(painted.Pixel(c.thickness - 1, a + 1), face) << c.pictureHeight << ": track to the edge";
+        if (c.thickness < w) {
+            EXPECT_EQ(painted.Pixel(c.thickness, y), face) << c.pictureHeight << ": beside the thumb";
+            EXPECT_EQ(painted.Pixel(c.thickness, a + 1), face) << c.pictureHeight << ": beside the track";
+        }
+    }
+    arrows.Assign(saved);
+    delete s;
+    DestroyWindow(h);
+}
+
 // While dragged, the thumb follows the cursor before the window scrolls,
 // and stops an arrow's length from either end.
 TEST_F(SkinScrollPaint, DraggedThumbFollowsTheCursorWithinTheTrack) {
