@@ -307,6 +307,31 @@ TEST_F(SkinScroll, PressesAreHandedToThePlatformsBar) {
     }
 }
 
+// The skin may go while the platform tracks a press on an overlay (the
+// manager's timer runs inside the tracking loop): the overlay is freed
+// under its own press, which then ends quietly.
+TWinSkinForm* gReleasing = nullptr;
+HWND gPressed = nullptr;
+void CALLBACK ReleaseDuringPress(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    gReleasing->ReleaseSkinControls();
+    PostMessageW(gPressed, WM_LBUTTONUP, 0, 0);
+}
+
+TEST_F(SkinScroll, UnskinnedDuringAPressTheOverlayGoesQuietly) {
+    HWND h = Scrolled(WS_VSCROLL);
+    auto* s = SkinWindow(h);
+    HWND overlay = s->VertBar->Handle();
+    gReleasing = &registry_;
+    gPressed = h;
+    SetTimer(nullptr, 0, 1, ReleaseDuringPress);
+    SendMessageW(overlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 40));
+    Pump();
+    EXPECT_FALSE(IsWindow(overlay));
+    EXPECT_TRUE(registry_.SkinControlList.empty());
+    EXPECT_GT(GetScrollPos(h, SB_VERT), 0) << "the press still scrolled";
+}
+
 // A stand-alone scroll bar: the overlay covers the control, its thumb
 // comes from the control's position, maximum and page size, and a press
 // goes to the control.
