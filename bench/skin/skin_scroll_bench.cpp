@@ -216,7 +216,7 @@ void Scroll_Ratios(benchmark::State& state) {
     state.counters["arrow_platform_us"] = Median(arrowPlatform);
     state.counters["arrow skinned/platform"] = Median(arrowSkinned) / Median(arrowPlatform);
 }
-BENCHMARK(Scroll_Ratios)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(15);
+BENCHMARK(Scroll_Ratios)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(31);
 
 } // namespace
 
