@@ -2,8 +2,9 @@
 draws it, its arrows, track and thumb scroll the current row as the
 platform's bar does, the wheel still moves the row; the skinned memo of
 the list window still takes typing; the gallery's list view header shows
-hot and pressed sections and still clicks, and a list box scrolls by its
-skinned arrow."""
+hot and pressed sections and still clicks, a list box scrolls by its
+skinned arrow, and a stand-alone scroll bar takes arrow clicks and thumb
+drags through its overlay."""
 import unittest
 
 from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, BROWSER_GRID, GALLERY_CAPTION, LIST_CAPTION, LIST_MEMO,
@@ -140,6 +141,32 @@ class GalleryListsTest(unittest.TestCase):
             s.click(ax, ay)
             scrolled = s.wait_region(text, lambda p: p != before, "gallery-listbox-scrolled")
             self.assertIsNotNone(scrolled, "the list box did not scroll by its skinned arrow")
+
+
+# The gallery's bars page: the horizontal TScrollBar (0 to 100, page 20, at 30).
+H_SCROLL = (400, 26, 300, 17)
+
+
+class GalleryScrollBarTest(unittest.TestCase):
+    def test_stand_alone_bar_takes_arrow_clicks_and_thumb_drags(self):
+        with Session(exe="skingallery.exe", args=["--page", "5"]) as s:
+            open_gallery(s, "滑块")
+            x, y, w, h = screen_rect(s, H_SCROLL)
+            s.click(x + w - ARROW // 2, y + h // 2)
+            self.assertTrue(wait_until(lambda: s.gallery_report() == "滚动条：31", timeout=5),
+                            f"right arrow: {s.gallery_report()}")
+            self.assertTrue(s.settle(GALLERY_CAPTION))
+            # The thumb of position 31: a fifth of the track long, 31 % along it.
+            thumb = x + ARROW + (w - 2 * ARROW) * 31 // 100 + (w - 2 * ARROW) // 10
+            s.xdotool("mousemove", thumb, y + h // 2, "sleep", 0.1, "mousedown", 1, "sleep", 0.2)
+            for dx in range(20, 101, 20):
+                s.xdotool("mousemove", thumb + dx, y + h // 2, "sleep", 0.05)
+            s.xdotool("mouseup", 1)
+
+            def position():
+                text = s.gallery_report() or ""
+                return int(text.split("：")[1]) if text.startswith("滚动条：") else 0
+            self.assertTrue(wait_until(lambda: position() > 50, timeout=5), f"thumb drag: {s.gallery_report()}")
 
 
 if __name__ == "__main__":
