@@ -10,6 +10,7 @@
 #include "SkinDispatch.h"
 #include "SkinDraw.h"
 #include "SkinHeader.h"
+#include "SkinIconText.h"
 #include "SkinScrollOverlay.h"
 #include "SkinScrollbar.h"
 #include "gui_counts.h"
@@ -543,6 +544,64 @@ TEST_F(SkinScrollPaint, ListViewHeaderDrawnFromTheSkinWithHotAndPressedSections)
     SendMessageW(header.Handle, WM_LBUTTONUP, 0, MAKELPARAM(180, h / 2));
     SendMessageW(header.Handle, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(header.FrameOf(1), hbNormal);
+}
+
+// A header section's text: 2 pixels in from the left, centred, or 2 pixels
+// in from the right, after the image when there is one.
+TEST(SkinIconText, TextAndImagePlacedByTheAlignment) {
+    constexpr int w = 120, h = 24;
+    const std::wstring text = L"谜目";
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+    {
+        // A red square; the image list copies it out of a DC of its own.
+        HDC screen = GetDC(nullptr);
+        HBITMAP red = CreateCompatibleBitmap(screen, 16, 16);
+        HDC mem = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(mem, red);
+        TBrushHandle brush(CreateSolidBrush(RGB(255, 0, 0)));
+        const RECT all{0, 0, 16, 16};
+        FillRect(mem, &all, brush.Get());
+        SelectObject(mem, old);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+        ImageList_Add(images, red, nullptr);
+        DeleteObject(red);
+    }
+    TBitmap b(w, h);
+    HDC dc = b.Canvas().Handle();
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &extent);
+    auto leftmost = [&](TColor colour) {
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y)
+                if (b.Pixel(x, y) == colour) return x;
+        return -1;
+    };
+    struct Case {
+        TIconTextAlign align;
+        int image;
+        int glyphLeft, textAfter; // -1: no glyph
+    } cases[] = {
+        {TIconTextAlign::itLeft, -1, -1, 2 + 1},
+        {TIconTextAlign::itCenter, -1, -1, (w - extent.cx) / 2 + 1},
+        {TIconTextAlign::itRight, -1, -1, w - extent.cx - 2 + 1},
+        {TIconTextAlign::itLeft, 0, 2, 2 + 16 + 1},
+        {TIconTextAlign::itRight, 0, w - 16 - extent.cx - 2, w - extent.cx - 2 + 1},
+    };
+    for (const Case& c : cases) {
+        const RECT all{0, 0, w, h};
+        TBrushHandle white(CreateSolidBrush(RGB(255, 255, 255)));
+        FillRect(dc, &all, white.Get());
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawIconText(dc, all, c.align, text, c.image, images, true);
+        if (c.glyphLeft >= 0) {
+            EXPECT_EQ(leftmost(test::Rgb(255, 0, 0)), c.glyphLeft) << int(c.align);
+        }
+        const int ink = leftmost(test::Rgb(0, 0, 0));
+        EXPECT_GE(ink, c.textAfter) << int(c.align) << " image " << c.image;
+        EXPECT_LT(ink, c.textAfter + 4) << int(c.align) << " image " << c.image;
+    }
+    ImageList_Destroy(images);
 }
 
 // Rule 28: a skinned grid's fixed cells take the face colour and get their
