@@ -180,6 +180,11 @@ TEST_F(SkinScroll, OverlaysLieExactlyOnThePlatformsBars) {
          [](HWND h) { SendMessageW(h, WM_VSCROLL, SB_PAGEDOWN, 0); }},
         {"the horizontal bar taken away", WS_VSCROLL | WS_HSCROLL, 0,
          [](HWND h) { ShowScrollBar(h, SB_HORZ, FALSE); }},
+        {"nothing left to scroll", WS_VSCROLL | WS_HSCROLL, 0,
+         [](HWND h) {
+             SCROLLINFO none{sizeof(none), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0};
+             SetScrollInfo(h, SB_VERT, &none, TRUE);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
