@@ -11,10 +11,10 @@ then skingallery.exe unskinned, each page opened by a click on its tab and
 saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone); last
 the gallery's first page in the built-in skin and in the second skin of
 the installation folder, skins/ink-gold.skn, as OUTDIR/gallery-skin-<name>.png,
-and its choices and bars pages in the built-in skin as
-OUTDIR/gallery-skin-{choices,bars}.png, and its menu bar with a drop-down
-and a sub-menu open as OUTDIR/gallery-skin-menubar.png (--skins-only:
-these alone).  Needs the mingw build and wininspect.
+and its choices, lists and bars pages in the built-in skin as
+OUTDIR/gallery-skin-{choices,lists,bars}.png, and its menu bar with a
+drop-down and a sub-menu open as OUTDIR/gallery-skin-menubar.png
+(--skins-only: these alone).  Needs the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -61,9 +61,9 @@ def gallery_skins(out):
     for args, name in [([], "builtin"), ([r"skins\ink-gold.skn"], "ink-gold")]:
         with Session(exe="skingallery.exe", args=args) as s:
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{name}.png"))
-    # The pages of check boxes and bars, whose controls the skin draws too.
+    # The pages of check boxes, lists and bars, whose controls the skin draws too.
     for page, (_, slug) in enumerate(GALLERY_PAGES, 1):
-        if slug not in ("choices", "bars"):
+        if slug not in ("choices", "lists", "bars"):
             continue
         with Session(exe="skingallery.exe", args=["--page", str(page)]) as s:
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{slug}.png"))

@@ -48,6 +48,7 @@ TBitmap& ScratchBitmap() {
 TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
+    *alive_ = false;
     ReleaseHooks();
     if (Form) Form->RemoveSkinControl(this);
 }
@@ -150,8 +151,9 @@ void TSkinControl::SkinWndProc(TMessage& m) {
         return;
     }
     if (BeforeMessage(m)) {
+        const std::shared_ptr<bool> alive = alive_;
         CallPrevious(m);
-        AfterMessage(m);
+        if (*alive) AfterMessage(m);
     }
 }
 

@@ -107,6 +107,9 @@ protected:
     void ReleaseHooks();
 
 private:
+    // False once the skinner is freed: a message it passed on may run a
+    // modal loop (the platform's scroll tracking) in which it is freed.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::unique_ptr<TMessageHook> hook_;
     std::unique_ptr<TWindowSubclass> subclass_;
     bool savedParentColour_ = false;

@@ -5,6 +5,7 @@
 #include "Guard.h"
 #include "SkinControl.h"
 #include "SkinFamilies.h"
+#include "SkinScrollbar.h"
 #include "ToolBar.h"
 #include "WinControl.h"
 #include "WinSkinData.h"
@@ -258,8 +259,15 @@ std::string TWinSkinForm::ApplyRules(const std::string& n, TControl* c) {
         return Attach(skinner::kScrollbar, c, false);
     if (IsOfFamily(c, F::ListView) && Has(s, xcScrollbar)) return Attach(skinner::kListView, c, false);
     if (Has(s, xcScrollbar) && (IsOfFamily(c, F::Memo) || IsOfFamily(c, F::Grid) || IsScrollingHost(c))) {
-        if (IsOfFamily(c, F::Grid)) SetPropByName(c, "FixedColor", std::to_wstring(s->ButtonFace));
-        return Attach(skinner::kScrollbar, c, false);
+        if (!IsOfFamily(c, F::Grid)) return Attach(skinner::kScrollbar, c, false);
+        // The grid's own fixed colour comes back with unskinning.
+        const auto fixed = TColor(GetIntPropByName(c, "FixedColor"));
+        SetPropByName(c, "FixedColor", std::to_wstring(s->ButtonFace));
+        std::string chosen = Attach(skinner::kScrollbar, c, false);
+        if (auto* bars = dynamic_cast<TSkinScrollbar*>(
+                FindSkinControlByHandle(static_cast<TWinControl*>(c)->Handle())))
+            bars->KeepFixedColour(fixed);
+        return chosen;
     }
     // 30-33: push buttons, edits, containers.
     if (IsOfFamily(c, F::PushButton) && Has(s, xcButton)) return Attach(skinner::kButton, c, false);

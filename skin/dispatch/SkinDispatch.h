@@ -34,14 +34,14 @@ inline constexpr const char* kTab = "TSkinTab";
 inline constexpr const char* kTab31 = "TSkinTab31";
 inline constexpr const char* kStatusBar = "TSkinStatusBar";
 inline constexpr const char* kScrollbar = "TSkinScrollbar";
+inline constexpr const char* kScrollbarH = "TSkinScrollbarH";
 inline constexpr const char* kListView = "TSkinListView";
 inline constexpr const char* kScControl = "TSkinScControl";
 inline constexpr const char* kSizer = "TSkinSizer";
 } // namespace skinner
 
 // A new skinner of the named class owned by `owner`; nullptr for the
-// classes not built yet (scroll bars, list views, edits, combo boxes,
-// up-down buttons, tabs).
+// classes not built yet (edits, combo boxes, up-down buttons, tabs).
 TSkinControl* MakeSkinner(std::string_view name, TComponent* owner);
 
 // The kind the Skin3rd list gives a class (its first line, lower-cased,

@@ -5,6 +5,7 @@
 #include "SkinButton.h"
 #include "SkinCheckBox.h"
 #include "SkinDispatch.h"
+#include "SkinScrollbar.h"
 #include "SkinStatusBar.h"
 
 #include "Form.h"
@@ -51,6 +52,10 @@ const std::vector<TSkinnerClass>& SkinnerClasses() {
         {skinner::kStatusBar, Maker<TSkinStatusBar>()},
         {skinner::kProgress, Maker<TSkinProgress>()},
         {skinner::kTrackBar, Maker<TSkinTrackBar>()},
+        {skinner::kScrollbar, Maker<TSkinScrollbar>()},
+        {skinner::kScrollbarH, Maker<TSkinScrollbarH>()},
+        {skinner::kScControl, Maker<TSkinScControl>()},
+        {skinner::kListView, Maker<TSkinListView>()},
     };
     return classes;
 }
