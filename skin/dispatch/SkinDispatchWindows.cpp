@@ -4,8 +4,12 @@
 #include "SkinBox.h"
 #include "SkinButton.h"
 #include "SkinCheckBox.h"
+#include "SkinComBox.h"
 #include "SkinDispatch.h"
+#include "SkinEdit.h"
 #include "SkinStatusBar.h"
+#include "SkinTab.h"
+#include "SkinUpDown.h"
 
 #include "Form.h"
 #include "Guard.h"
@@ -51,6 +55,11 @@ const std::vector<TSkinnerClass>& SkinnerClasses() {
         {skinner::kStatusBar, Maker<TSkinStatusBar>()},
         {skinner::kProgress, Maker<TSkinProgress>()},
         {skinner::kTrackBar, Maker<TSkinTrackBar>()},
+        {skinner::kEdit, Maker<TSkinEdit>()},
+        {skinner::kComBox, Maker<TSkinComBox>()},
+        {skinner::kUpDown, Maker<TSkinUpDown>()},
+        {skinner::kTab, Maker<TSkinTab>()},
+        {skinner::kTab31, Maker<TSkinTab31>()},
     };
     return classes;
 }
