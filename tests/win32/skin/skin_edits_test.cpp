@@ -224,5 +224,315 @@ TEST_F(SkinEdits, SkinnedUpDownStillChangesItsEdit) {
     EXPECT_EQ(edit->Text(), L"45");
 }
 
+// Which frame k of n (a horizontal strip) the shot shows stretched into r:
+// the one whose stretched column `column` (left of any glyph drawn over
+// it) the shot has there.
+int FrameShownIn(const TBitmap& shot, const RECT& r, const TBitmap& strip, int n, int column = 1) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    for (int k = 1; k <= n; ++k) {
+        TBitmap frame(w, h);
+        BitBlt(frame.Canvas().Handle(), 0, 0, w, h, shot.Canvas().Handle(), r.left, r.top, SRCCOPY);
+        DrawSkinFrame(frame.Canvas().Handle(), RECT{0, 0, w, h}, strip, true, n, k);
+        bool same = true;
+        for (int y = 0; y < h && same; ++y)
+            same = frame.Pixel(column, y) == shot.Pixel(r.left + column, r.top + y);
+        if (same) return k;
+    }
+    return 0;
+}
+
+// The sunken edge and the button of a drop-down list box in each state:
+// normal, disabled, focused, pressed; the button at the right.
+TEST_F(SkinEdits, ComboButtonAndEdgeFollowTheState) {
+    auto* combo = Place<TComboBox>(10, 10, 160, 21);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    combo->Items().Assign({L"春", L"夏", L"秋"});
+    combo->SetItemIndex(0);
+    auto* other = Place<TEdit>(10, 60, 80, 21);
+    auto* skinner = Skin<TSkinComBox>(combo);
+    const TDataSkinBorder& button = *skin_->ComboButton();
+    const TDataSkinObject& edge = *skin_->SunkEdge();
+    const int a = GetSystemMetrics(SM_CXHSCROLL);
+    struct State {
+        const char* what;
+        std::function<void()> set;
+        int frame;
+    } states[] = {
+        {"normal", [&] { other->SetFocus(); }, 1},
+        {"disabled", [&] { combo->SetEnabled(false); }, 3},
+        {"focused",
+         [&] {
+             combo->SetEnabled(true);
+             combo->SetFocus();
+         },
+         4},
+        {"pressed", [&] { combo->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 10)); }, 2},
+    };
+    TBitmap shot;
+    for (const State& s : states) {
+        s.set();
+        Pump();
+        EXPECT_EQ(skinner->ButtonFrame(), s.frame) << s.what;
+        Shot(combo->Handle(), shot);
+        const int w = shot.Width(), h = shot.Height();
+        EXPECT_EQ(FrameShownIn(shot, RECT{w - a - 2, 0, w, h}, button.Image, 4), s.frame) << s.what;
+        auto ring = BuildSkinImage(RECT{0, 0, w, h}, edge.Image, edge.Margins, false, false, 4, s.frame);
+        EXPECT_EQ(shot.Pixel(0, h / 2), ring->Pixel(0, h / 2)) << s.what << " sunken edge";
+    }
+    combo->Perform(WM_LBUTTONUP, 0, MAKELPARAM(150, 10));
+    combo->SetDroppedDown(false);
+}
+
+// Right to left (the scroll bar on the left): the button at the left, from
+// the mirrored picture.
+TEST_F(SkinEdits, LeftScrollBarComboHasItsButtonAtTheLeft) {
+    HWND combo =
+        CreateWindowExW(WS_EX_LEFTSCROLLBAR, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10,
+                        10, 160, 200, form_->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    auto* skinner = new TSkinComBox(nullptr);
+    skinner->AttachWindow(combo, skin_.get(), &registry_, &registry_.SharedCanvas);
+    TBitmap shot;
+    Shot(combo, shot);
+    const int a = GetSystemMetrics(SM_CXHSCROLL), h = shot.Height();
+    const TDataSkinBorder& button = *skin_->ComboButton();
+    EXPECT_EQ(FrameShownIn(shot, RECT{0, 0, a + 2, h}, button.Image2, 4, a), 1) << "the mirrored picture";
+    registry_.ReleaseSkinControls();
+    DestroyWindow(combo);
+}
+
+// A click on the button opens the list, a click on an item chooses it and
+// closes the list; the button's pressed look comes and goes with the press.
+TEST_F(SkinEdits, SkinnedComboOpensAndChoosesWithClicks) {
+    auto* combo = Place<TComboBox>(10, 10, 160, 21);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    for (int i = 1; i <= 6; ++i)
+        combo->Items().Add(L"选项 " + std::to_wstring(i));
+    combo->SetItemIndex(0);
+    int selected = 0;
+    combo->OnSelect = [&](TComponent*) { ++selected; };
+    auto* skinner = Skin<TSkinComBox>(combo);
+    combo->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 10));
+    EXPECT_TRUE(skinner->Pressed());
+    combo->Perform(WM_LBUTTONUP, 0, MAKELPARAM(150, 10));
+    EXPECT_FALSE(skinner->Pressed());
+    ASSERT_TRUE(combo->DroppedDown());
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+    RECT item{};
+    SendMessageW(info.hwndList, LB_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(info.hwndList, WM_MOUSEMOVE, 0, at);
+    SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(info.hwndList, WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 4);
+    EXPECT_EQ(combo->Text(), L"选项 5");
+    EXPECT_EQ(selected, 1);
+}
+
+// A simple combo box has no button: it keeps its own look; its list is
+// the one its list skinner takes.
+TEST_F(SkinEdits, SimpleComboKeepsItsOwnLook) {
+    auto* combo = Place<TComboBox>(10, 10, 160, 90);
+    combo->SetStyle(TComboBoxStyle::csSimple);
+    combo->Items().Assign({L"春", L"夏", L"秋"});
+    TBitmap before, after;
+    Shot(combo->Handle(), before);
+    auto* skinner = Skin<TSkinComBox>(combo);
+    Shot(combo->Handle(), after);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo->Handle(), &info);
+    EXPECT_EQ(skinner->ListWindow, info.hwndList);
+    EXPECT_EQ(skinner->EditWindow, nullptr);
+    // The edit field and the top of the list (scroll bars are another skinner's).
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 120; ++x)
+            ASSERT_EQ(after.Pixel(x, y), before.Pixel(x, y)) << x << "," << y;
+}
+
+// Tabs from the skin: the focused tab frame 2, the others frame 1, each
+// one pixel down from the control's own tab rectangle; the page border
+// from the border picture.  Tabs at the bottom use both pictures flipped.
+TEST_F(SkinEdits, TabStripAndPageBorderFromTheSkin) {
+    const TDataSkinBorder& tabs = *skin_->Tabs();
+    for (TTabPosition position : {TTabPosition::tpTop, TTabPosition::tpBottom}) {
+        const bool bottom = position == TTabPosition::tpBottom;
+        auto* control = Place<TTabControl>(10, 10, 300, 120);
+        control->SetTabPosition(position);
+        // Blank captions: the rows checked are the pictures' alone.
+        control->Tabs().Assign({L"      ", L"      ", L"      "});
+        control->SetTabIndex(1);
+        auto* skinner = Skin<TSkinTab>(control);
+        EXPECT_EQ(skinner->Orientation, bottom ? TTabOrientation::toBottom : TTabOrientation::toTop);
+        TBitmap picture, border;
+        picture.Assign(tabs.Image);
+        border.Assign(tabs.Image2);
+        if (bottom) {
+            FlipBitmap(picture);
+            FlipBitmap(border);
+        }
+        TBitmap shot;
+        Shot(control->Handle(), shot);
+        const RECT page = skinner->PageRect(RECT{0, 0, shot.Width(), shot.Height()});
+        for (int i = 0; i < 3; ++i) {
+            RECT item{};
+            SendMessageW(control->Handle(), TCM_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&item));
+            const int dy = bottom ? -1 : 1;
+            const int w = item.right - item.left, h = item.bottom - item.top;
+            auto tab =
+                BuildSkinImage(RECT{0, 0, w, h}, picture, tabs.Margins, false, false, 5, i == 1 ? 2 : 1);
+            const int y = bottom ? h - 3 : 2; // the outer edge, clear of the text
+            int compared = 0;
+            for (int x = 0; x < w; ++x) {
+                const TColor c = tab->Pixel(x, y);
+                if (c == kSkinKeyColour) continue;
+                ++compared;
+                EXPECT_EQ(shot.Pixel(item.left + x, item.top + dy + y), c)
+                    << (bottom ? "bottom" : "top") << " tab " << i << " x " << x << " of " << w;
+            }
+            EXPECT_GT(compared, w / 2) << "tab " << i;
+        }
+        const int mid = (page.top + page.bottom) / 2;
+        EXPECT_EQ(shot.Pixel(page.left, mid), border.Pixel(0, border.Height() / 2)) << "page border, left";
+        EXPECT_EQ(shot.Pixel(page.right - 1, mid), border.Pixel(border.Width() - 1, border.Height() / 2));
+        registry_.ReleaseSkinControls();
+        delete control;
+    }
+}
+
+// Tabs at the left are drawn lying down and turned anticlockwise: the
+// selected tab's coloured band lies along its outer (left) side.
+TEST_F(SkinEdits, LeftTabsAreTurned) {
+    auto* pages = Place<TPageControl>(10, 10, 300, 160);
+    pages->SetTabPosition(TTabPosition::tpLeft);
+    for (int i = 1; i <= 2; ++i) {
+        auto* sheet = new TTabSheet(form_.get());
+        sheet->SetCaption(L"第" + std::to_wstring(i) + L"页");
+        sheet->SetPageControl(pages);
+    }
+    pages->SetActivePageIndex(0);
+    auto* skinner = Skin<TSkinTab>(pages);
+    EXPECT_EQ(skinner->Orientation, TTabOrientation::toLeft);
+    TBitmap shot;
+    Shot(pages->Handle(), shot);
+    RECT item{};
+    SendMessageW(pages->Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    const TBitmap& strip = skin_->Tabs()->Image;
+    const int fw = strip.Width() / 5;
+    const TColor band = strip.Pixel(fw + fw / 2, 2); // frame 2, row 2
+    EXPECT_EQ(shot.Pixel(item.left + 2, (item.top + item.bottom) / 2), band);
+    EXPECT_NE(shot.Pixel(item.right - 3, (item.top + item.bottom) / 2), band) << "not on the page side";
+}
+
+// A skinned page control still turns its pages by a click on a tab and by
+// the arrow keys.
+TEST_F(SkinEdits, SkinnedPagesTurnByClickAndKeyboard) {
+    auto* pages = Place<TPageControl>(10, 10, 300, 160);
+    for (int i = 1; i <= 3; ++i) {
+        auto* sheet = new TTabSheet(form_.get());
+        sheet->SetCaption(L"第" + std::to_wstring(i) + L"页");
+        sheet->SetPageControl(pages);
+    }
+    pages->SetActivePageIndex(0);
+    int changes = 0;
+    pages->OnChange = [&](TComponent*) { ++changes; };
+    Skin<TSkinTab>(pages);
+    RECT third{};
+    SendMessageW(pages->Handle(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&third));
+    const LPARAM at = MAKELPARAM((third.left + third.right) / 2, (third.top + third.bottom) / 2);
+    SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, at);
+    Pump();
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    SetFocus(pages->Handle());
+    SendMessageW(pages->Handle(), WM_KEYDOWN, VK_LEFT, 0);
+    Pump();
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_EQ(changes, 2);
+}
+
+// A recording without the handles that change from run to run: the device
+// contexts of colour messages, the windows focus comes from or goes to.
+std::vector<testing::RecordedMessage> Steady(std::vector<testing::RecordedMessage> log) {
+    for (auto& r : log) {
+        const UINT msg = r.msg >= CN_BASE ? r.msg - CN_BASE : r.msg;
+        if ((msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_SETFOCUS ||
+            msg == WM_KILLFOCUS)
+            r.wParam = 0;
+    }
+    return log;
+}
+
+// Every kind, skinned and unskinned again: the control hears what it heard
+// before and looks as before.
+TEST_F(SkinEdits, UnskinnedControlsHaveTheirSequenceAndLookBack) {
+    struct Kind {
+        const char* name;
+        std::function<TWinControl*()> make;
+        std::function<void(TWinControl*)> skin;
+    } kinds[] = {
+        {"edit",
+         [&] {
+             auto* e = Place<TEdit>(10, 10, 120, 22);
+             e->SetText(L"文字");
+             return e;
+         },
+         [&](TWinControl* c) { Skin<TSkinEdit>(c); }},
+        {"combo box",
+         [&] {
+             auto* c = Place<TComboBox>(10, 40, 160, 21);
+             c->Items().Assign({L"春", L"夏"});
+             c->SetItemIndex(1);
+             return c;
+         },
+         [&](TWinControl* c) { Skin<TSkinComBox>(c); }},
+        {"up-down", [&] { return Place<TUpDown>(200, 10, 17, 24); },
+         [&](TWinControl* c) { Skin<TSkinUpDown>(c); }},
+        {"tab control",
+         [&] {
+             auto* t = Place<TTabControl>(10, 80, 300, 100);
+             t->Tabs().Assign({L"春", L"夏", L"秋"});
+             return t;
+         },
+         [&](TWinControl* c) { Skin<TSkinTab>(c); }},
+    };
+    for (const Kind& k : kinds) {
+        TWinControl* c = k.make();
+        auto script = [&] {
+            testing::MessageRecorder rec;
+            rec.Watch(*c);
+            c->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+            c->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+            c->Perform(WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+            // Up and down again on an up-down control.
+            c->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 18));
+            c->Perform(WM_LBUTTONUP, 0, MAKELPARAM(4, 18));
+            c->Perform(WM_ERASEBKGND, 0, 0);
+            // The focus back on the form, which stays the active window.
+            SetFocus(form_->Handle());
+            Pump(50);
+            return Steady(rec.Take());
+        };
+        script();
+        const auto platform = script();
+        TBitmap before, skinned, after;
+        Shot(c->Handle(), before);
+        k.skin(c);
+        Pump();
+        Shot(c->Handle(), skinned);
+        EXPECT_NE(test::Pixels(skinned), test::Pixels(before)) << k.name << " looks skinned";
+        registry_.ReleaseSkinControls();
+        Pump();
+        script();
+        EXPECT_TRUE(testing::SameSequence(script(), platform)) << k.name;
+        Shot(c->Handle(), after);
+        EXPECT_EQ(test::Pixels(after), test::Pixels(before)) << k.name;
+    }
+}
+
 } // namespace
 } // namespace yq
