@@ -3,6 +3,7 @@
 // skin (typing, choosing from the list, stepping, turning pages), and
 // what unskinning gives back.
 #include "ComboBox.h"
+#include "CustomControl.h"
 #include "Edit.h"
 #include "Form.h"
 #include "PageControl.h"
@@ -27,6 +28,29 @@ namespace {
 
 using testing::LoadSkinData;
 using testing::Pump;
+
+// The older tab set as the tab-set skinner reads it: its layout in
+// published properties, its scroll buttons the first component it owns.
+class TTabSet : public TCustomControl {
+    YQ_CLASS(TTabSet, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+    int StartMargin() const { return startMargin; }
+    int EndMargin() const { return endMargin; }
+    int FirstIndex() const { return firstIndex; }
+    int TabIndex() const { return tabIndex; }
+    std::wstring Tabs() const { return tabs; }
+    int startMargin = 0, endMargin = 0, firstIndex = 0, tabIndex = -1;
+    std::wstring tabs;
+};
+
+YQ_PUBLISHED(TTabSet, TCustomControl) {
+    r.Int("StartMargin", &TTabSet::StartMargin);
+    r.Int("EndMargin", &TTabSet::EndMargin);
+    r.Int("FirstIndex", &TTabSet::FirstIndex);
+    r.Int("TabIndex", &TTabSet::TabIndex);
+    r.WStr("Tabs", &TTabSet::Tabs);
+}
 
 // What a window shows now, non-client area included.
 void Shot(HWND window, TBitmap& into) {
@@ -543,6 +567,75 @@ TEST_F(SkinEdits, UnskinnedControlsHaveTheirSequenceAndLookBack) {
         Shot(c->Handle(), after);
         EXPECT_EQ(test::Pixels(after), test::Pixels(before)) << k.name;
     }
+}
+
+// More tabs than fit: the control's scroll arrows get their own up-down
+// skinner, and the strip leaves their rectangle to it.
+TEST_F(SkinEdits, TabScrollArrowsKeepTheirOwnSkinner) {
+    auto* control = Place<TTabControl>(10, 10, 200, 100);
+    for (int i = 1; i <= 12; ++i)
+        control->Tabs().Add(L"标签 " + std::to_wstring(i));
+    auto* skinner = Skin<TSkinTab>(control);
+    HWND arrows = FindWindowExW(control->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+    ASSERT_NE(arrows, nullptr);
+    ASSERT_NE(skinner->UpDown, nullptr);
+    EXPECT_EQ(skinner->UpDown->Handle, arrows);
+    EXPECT_TRUE(skinner->UpDown->Horizontal());
+    TBitmap shot, buttons;
+    Shot(control->Handle(), shot);
+    Shot(arrows, buttons);
+    RECT at{}, origin{};
+    GetWindowRect(arrows, &at);
+    GetWindowRect(control->Handle(), &origin);
+    for (int y = 0; y < buttons.Height(); ++y)
+        for (int x = 0; x < buttons.Width(); ++x)
+            ASSERT_EQ(shot.Pixel(at.left - origin.left + x, at.top - origin.top + y), buttons.Pixel(x, y))
+                << x << "," << y;
+    const TDataSkinBorder& horz = *skin_->UpDownHorz();
+    TBitmap expected;
+    expected.Assign(buttons);
+    DrawUpDownButton(expected.Canvas().Handle(), RECT{0, 0, buttons.Width() / 2, buttons.Height()},
+                     TUpDownArrow::udaLeft, udsNormal, *skin_);
+    EXPECT_EQ(test::Pixels(expected), test::Pixels(buttons)) << "the left arrow from " << horz.Name;
+}
+
+// The tab set: each tab its text's width plus 9, from the Tabs picture
+// turned upside down (frame 2 the selected tab) on the face colour; a tab
+// that does not fit before the end margin is skipped and a narrower one
+// after it still drawn.
+TEST_F(SkinEdits, TabSetTabsFromTheUpsideDownPicture) {
+    auto* set = Place<TTabSet>(10, 10, 200, 22);
+    const std::wstring narrow = L"    ", wide(60, L' ');
+    set->tabs = narrow + L"\r\n" + narrow + L"\r\n" + wide + L"\r\n" + narrow;
+    set->tabIndex = 1;
+    set->startMargin = 4;
+    TBitmap measure(1, 1);
+    TSelectObject font(measure.Canvas().Handle(), set->Font().Handle());
+    SIZE size{};
+    GetTextExtentPoint32W(measure.Canvas().Handle(), narrow.c_str(), int(narrow.size()), &size);
+    const int tw = int(size.cx) + 9;
+    // Room for the three narrow tabs and a little more, not for the wide one.
+    set->endMargin = 200 - (4 + 3 * tw + 5);
+    auto* skinner = Skin<TSkinTab31>(set);
+    ASSERT_TRUE(skinner->Attached);
+    TBitmap shot;
+    Shot(set->Handle(), shot);
+    const TDataSkinBorder& tabs = *skin_->Tabs();
+    TBitmap upsideDown;
+    upsideDown.Assign(tabs.Image);
+    FlipBitmap(upsideDown);
+    const TColor face = Rgb(skin_->ButtonFace);
+    for (int i = 0; i < 3; ++i) {
+        const int left = 4 + i * tw, frame = i == 1 ? 2 : 1;
+        auto tab = BuildSkinImage(RECT{0, 0, tw, 22}, upsideDown, tabs.Margins, false, false, 5, frame);
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < tw; ++x) {
+                const TColor c = tab->Pixel(x, y);
+                ASSERT_EQ(shot.Pixel(left + x, y), c == kSkinKeyColour ? face : c)
+                    << "tab " << i << " at " << x << "," << y;
+            }
+    }
+    EXPECT_EQ(shot.Pixel(4 + 3 * tw + 2, 11), face) << "the wide tab is left out";
 }
 
 } // namespace
