@@ -332,6 +332,11 @@ void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData* skin, bool, TCanva
     UpDown->AttachWindow(Scroller->Handle(), skin, form, canvas);
 }
 
+void TSkinTab31::Unskin() {
+    // Attached by its window: the control's double buffering was never ours.
+    RestoreColour();
+}
+
 bool TSkinTab31::BeforeMessage(TMessage& m) {
     if (m.Msg == WM_PAINT) {
         HandlePaint(m);

@@ -58,6 +58,7 @@ public:
     using TSkinControl::TSkinControl;
     ~TSkinTab31() override;
     void AttachControl(TWinSkinForm* form, TSkinData* skin, bool useSkinColour, TCanvas* canvas) override;
+    void Unskin() override;
     bool BeforeMessage(TMessage& message) override;
     void PaintSkin(HDC dc, const RECT& rect) override;
 

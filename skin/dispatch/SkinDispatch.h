@@ -40,8 +40,7 @@ inline constexpr const char* kSizer = "TSkinSizer";
 } // namespace skinner
 
 // A new skinner of the named class owned by `owner`; nullptr for the
-// classes not built yet (scroll bars, list views, edits, combo boxes,
-// up-down buttons, tabs).
+// classes not built yet (scroll bars, list views).
 TSkinControl* MakeSkinner(std::string_view name, TComponent* owner);
 
 // The kind the Skin3rd list gives a class (its first line, lower-cased,
