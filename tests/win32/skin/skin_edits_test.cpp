@@ -638,5 +638,46 @@ TEST_F(SkinEdits, TabSetTabsFromTheUpsideDownPicture) {
     EXPECT_EQ(shot.Pixel(4 + 3 * tw + 2, 11), face) << "the wide tab is left out";
 }
 
+// A skin without the pictures: up-down buttons are drawn plainly (a box in
+// the dark shadow colour on the face colour, the pressed one filled with
+// the shadow colour); combo boxes and tabs keep their own look.
+TEST_F(SkinEdits, WithoutPicturesUpDownsArePlainAndTheRestTheirOwn) {
+    auto* spin = Place<TUpDown>(10, 10, 17, 24);
+    auto* combo = Place<TComboBox>(40, 10, 160, 21);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    auto* tabs = Place<TTabControl>(10, 60, 300, 100);
+    tabs->Tabs().Assign({L"春", L"夏"});
+    TBitmap comboBefore, tabsBefore;
+    Shot(combo->Handle(), comboBefore);
+    Shot(tabs->Handle(), tabsBefore);
+    skin_->UpDownVert()->Image.SetSize(0, 0);
+    skin_->ComboButton()->Image.SetSize(0, 0);
+    skin_->Tabs()->Image.SetSize(0, 0);
+    Skin<TSkinUpDown>(spin);
+    Skin<TSkinComBox>(combo);
+    Skin<TSkinTab>(tabs);
+
+    RECT client{};
+    GetClientRect(spin->Handle(), &client);
+    POINT lower{client.right / 2, client.bottom - 4};
+    ClientToScreen(spin->Handle(), &lower);
+    SetCursorPos(lower.x, lower.y);
+    SendMessageW(spin->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right / 2, client.bottom - 4));
+    TBitmap shot;
+    Shot(spin->Handle(), shot);
+    SendMessageW(spin->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, client.bottom - 4));
+    const int half = client.bottom / 2;
+    EXPECT_EQ(shot.Pixel(0, 0), Rgb(skin_->ButtonDkShadow)) << "outline";
+    EXPECT_EQ(shot.Pixel(0, half), Rgb(skin_->ButtonDkShadow)) << "the down button's outline";
+    EXPECT_EQ(shot.Pixel(2, 2), Rgb(skin_->ButtonFace)) << "the up button at rest";
+    EXPECT_EQ(shot.Pixel(2, half + 2), Rgb(skin_->ButtonShadow)) << "the down button pressed";
+
+    TBitmap comboAfter, tabsAfter;
+    Shot(combo->Handle(), comboAfter);
+    Shot(tabs->Handle(), tabsAfter);
+    EXPECT_EQ(test::Pixels(comboAfter), test::Pixels(comboBefore));
+    EXPECT_EQ(test::Pixels(tabsAfter), test::Pixels(tabsBefore));
+}
+
 } // namespace
 } // namespace yq
