@@ -53,6 +53,18 @@ void TSkinEdit::FindUpDown() {
     UpDown->FreeNotification(this);
 }
 
+bool TSkinEdit::BeforeMessage(TMessage& m) {
+    if (m.Msg != WM_PRINT || !m.WParam) return TSkinControl::BeforeMessage(m);
+    // The edit leaves its clipping on the DC it printed into: the border is
+    // drawn on the DC as the caller gave it.
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    const int saved = SaveDC(dc);
+    CallPrevious(m);
+    RestoreDC(dc, saved);
+    PrintBorder(dc);
+    return false;
+}
+
 void TSkinEdit::AfterMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
@@ -62,9 +74,6 @@ void TSkinEdit::AfterMessage(TMessage& m) {
     case WM_NCPAINT:
         // The platform has just drawn its own border again.
         PaintWindow(nullptr);
-        break;
-    case WM_PRINT:
-        PrintBorder(reinterpret_cast<HDC>(m.WParam));
         break;
     default:
         TSkinControl::AfterMessage(m);

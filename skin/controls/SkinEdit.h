@@ -14,6 +14,7 @@ class TSkinEdit : public TSkinControl {
 public:
     using TSkinControl::TSkinControl;
     ~TSkinEdit() override;
+    bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void PaintSkin(HDC dc, const RECT& rect) override;
     // The border on a print-to-DC request (WM_PRINT), window at (0, 0).

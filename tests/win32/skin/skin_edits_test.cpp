@@ -131,6 +131,14 @@ TEST_F(SkinEdits, EditBorderInEveryState) {
             EXPECT_EQ(shot.Pixel(p.x, p.y), white) << s.what << " inner " << p.x << "," << p.y;
     }
 
+    // Printed into a DC (WM_PRINT): the same border, the inner line in the
+    // DC's brush (a fresh DC's is white).
+    TBitmap printed(160, 22);
+    SendMessageW(edit->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(printed.Pixel(0, 11), shadow) << "printed, outer";
+    EXPECT_EQ(printed.Pixel(1, 11), white) << "printed, inner";
+
     auto* bare = Place<TEdit>(10, 50, 160, 22);
     bare->SetBorderStyle(TBorderStyle::bsNone);
     bare->SetColor(0x00336699);
