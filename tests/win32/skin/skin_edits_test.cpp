@@ -560,8 +560,18 @@ TEST_F(SkinEdits, UnskinnedControlsHaveTheirSequenceAndLookBack) {
             settle();
             return Steady(rec.Take());
         };
-        script();
-        const auto platform = script();
+        // Other programs on the same display can take the focus for a
+        // moment: a recording counts once it comes out the same twice.
+        auto steadyRecording = [&] {
+            auto last = script();
+            for (int i = 0; i < 4; ++i) {
+                auto next = script();
+                if (testing::SameSequence(next, last)) break;
+                last = std::move(next);
+            }
+            return last;
+        };
+        const auto platform = steadyRecording();
         TBitmap before, skinned, after;
         Shot(c->Handle(), before);
         k.skin(c);
@@ -570,8 +580,7 @@ TEST_F(SkinEdits, UnskinnedControlsHaveTheirSequenceAndLookBack) {
         EXPECT_NE(test::Pixels(skinned), test::Pixels(before)) << k.name << " looks skinned";
         registry_.ReleaseSkinControls();
         Pump();
-        script();
-        EXPECT_TRUE(testing::SameSequence(script(), platform)) << k.name;
+        EXPECT_TRUE(testing::SameSequence(steadyRecording(), platform)) << k.name;
         Shot(c->Handle(), after);
         EXPECT_EQ(test::Pixels(after), test::Pixels(before)) << k.name;
     }
