@@ -1,5 +1,6 @@
 #include "SkinTab.h"
 
+#include "SkinDispatch.h"
 #include "SkinDraw.h"
 #include "SkinStatusBar.h"
 #include "SkinText.h"
@@ -323,8 +324,11 @@ void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData* skin, bool, TCanva
         FlipBitmap(TabImage);
     }
     if (control->ComponentCount() == 0) return;
-    Scroller = dynamic_cast<TWinControl*>(control->Components(0));
-    if (!Scroller) return;
+    // Its scroll buttons: a windowed scroller or up-down control.
+    auto* first = dynamic_cast<TWinControl*>(control->Components(0));
+    const std::string kind = first ? Lowered(first->ClassName()) : std::string();
+    if (kind.find("scroll") == std::string::npos && kind.find("updown") == std::string::npos) return;
+    Scroller = first;
     Scroller->FreeNotification(this);
     UpDown = new TSkinUpDown(Owner());
     UpDown->FreeNotification(this);

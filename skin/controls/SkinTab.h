@@ -10,7 +10,8 @@
 //     top, from the Tabs picture turned upside down.  The tab set tells
 //     its layout through published properties: StartMargin, EndMargin,
 //     FirstIndex, TabIndex and Tabs (the captions, one a line); its scroll
-//     buttons are the first component it owns.
+//     buttons are the first component it owns when that is a windowed
+//     scroller or up-down control.
 #include "Bitmap.h"
 #include "SkinControl.h"
 

@@ -619,40 +619,56 @@ TEST_F(SkinEdits, TabScrollArrowsKeepTheirOwnSkinner) {
 // The tab set: each tab its text's width plus 9, from the Tabs picture
 // turned upside down (frame 2 the selected tab) on the face colour; a tab
 // that does not fit before the end margin is skipped and a narrower one
-// after it still drawn.
+// after it still drawn.  Visible scroll buttons (skinned left and right)
+// want 12 pixels more room after a tab.
 TEST_F(SkinEdits, TabSetTabsFromTheUpsideDownPicture) {
-    auto* set = Place<TTabSet>(10, 10, 200, 22);
     const std::wstring narrow = L"    ", wide(60, L' ');
-    set->tabs = narrow + L"\r\n" + narrow + L"\r\n" + wide + L"\r\n" + narrow;
-    set->tabIndex = 1;
-    set->startMargin = 4;
-    TBitmap measure(1, 1);
-    TSelectObject font(measure.Canvas().Handle(), set->Font().Handle());
-    SIZE size{};
-    GetTextExtentPoint32W(measure.Canvas().Handle(), narrow.c_str(), int(narrow.size()), &size);
-    const int tw = int(size.cx) + 9;
-    // Room for the three narrow tabs and a little more, not for the wide one.
-    set->endMargin = 200 - (4 + 3 * tw + 5);
-    auto* skinner = Skin<TSkinTab31>(set);
-    ASSERT_TRUE(skinner->Attached);
-    TBitmap shot;
-    Shot(set->Handle(), shot);
     const TDataSkinBorder& tabs = *skin_->Tabs();
     TBitmap upsideDown;
     upsideDown.Assign(tabs.Image);
     FlipBitmap(upsideDown);
     const TColor face = Rgb(skin_->ButtonFace);
-    for (int i = 0; i < 3; ++i) {
-        const int left = 4 + i * tw, frame = i == 1 ? 2 : 1;
-        auto tab = BuildSkinImage(RECT{0, 0, tw, 22}, upsideDown, tabs.Margins, false, false, 5, frame);
-        for (int y = 0; y < 22; ++y)
-            for (int x = 0; x < tw; ++x) {
-                const TColor c = tab->Pixel(x, y);
-                ASSERT_EQ(shot.Pixel(left + x, y), c == kSkinKeyColour ? face : c)
-                    << "tab " << i << " at " << x << "," << y;
-            }
+    for (bool scrolling : {false, true}) {
+        auto* set = Place<TTabSet>(10, 10, 200, 22);
+        set->tabs = narrow + L"\r\n" + narrow + L"\r\n" + wide + L"\r\n" + narrow;
+        set->tabIndex = 1;
+        set->startMargin = 4;
+        TBitmap measure(1, 1);
+        TSelectObject font(measure.Canvas().Handle(), set->Font().Handle());
+        SIZE size{};
+        GetTextExtentPoint32W(measure.Canvas().Handle(), narrow.c_str(), int(narrow.size()), &size);
+        const int tw = int(size.cx) + 9;
+        // Room for three narrow tabs and a little more, not for the wide one.
+        set->endMargin = 200 - (4 + 3 * tw + 5);
+        if (scrolling) {
+            auto* scroller = new TUpDown(set);
+            scroller->SetParent(set);
+            scroller->SetBounds(166, 0, 34, 22);
+        }
+        auto* skinner = Skin<TSkinTab31>(set);
+        ASSERT_TRUE(skinner->Attached);
+        EXPECT_EQ(skinner->Scroller != nullptr, scrolling);
+        if (scrolling) {
+            ASSERT_NE(skinner->UpDown, nullptr);
+            EXPECT_TRUE(skinner->UpDown->Horizontal());
+        }
+        TBitmap shot;
+        Shot(set->Handle(), shot);
+        const int drawn = scrolling ? 2 : 3;
+        for (int i = 0; i < drawn; ++i) {
+            const int left = 4 + i * tw, frame = i == 1 ? 2 : 1;
+            auto tab = BuildSkinImage(RECT{0, 0, tw, 22}, upsideDown, tabs.Margins, false, false, 5, frame);
+            for (int y = 0; y < 22; ++y)
+                for (int x = 0; x < tw; ++x) {
+                    const TColor c = tab->Pixel(x, y);
+                    ASSERT_EQ(shot.Pixel(left + x, y), c == kSkinKeyColour ? face : c)
+                        << "tab " << i << " at " << x << "," << y << (scrolling ? " scrolling" : "");
+                }
+        }
+        EXPECT_EQ(shot.Pixel(4 + drawn * tw + 2, 11), face) << "nothing after the last tab that fits";
+        registry_.ReleaseSkinControls();
+        delete set;
     }
-    EXPECT_EQ(shot.Pixel(4 + 3 * tw + 2, 11), face) << "the wide tab is left out";
 }
 
 // A skin without the pictures: up-down buttons are drawn plainly (a box in
