@@ -11,9 +11,10 @@ then skingallery.exe unskinned, each page opened by a click on its tab and
 saved as OUTDIR/gallery-<page>.png (--gallery-only: these alone); last
 the gallery's first page in the built-in skin and in the second skin of
 the installation folder, skins/ink-gold.skn, as OUTDIR/gallery-skin-<name>.png,
-and its choices, lists and bars pages in the built-in skin as
-OUTDIR/gallery-skin-{choices,lists,bars}.png, and its menu bar with a
-drop-down and a sub-menu open as OUTDIR/gallery-skin-menubar.png
+and its choices, lists, edits, bars and tabs pages in the built-in skin as
+OUTDIR/gallery-skin-{choices,lists,edits,bars,tabs}.png, the edits page with
+its drop-down combo box open (gallery-skin-edits-open.png), and its menu bar
+with a drop-down and a sub-menu open as OUTDIR/gallery-skin-menubar.png
 (--skins-only: these alone).  Needs the mingw build and wininspect.
 """
 import os
@@ -61,12 +62,37 @@ def gallery_skins(out):
     for args, name in [([], "builtin"), ([r"skins\ink-gold.skn"], "ink-gold")]:
         with Session(exe="skingallery.exe", args=args) as s:
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{name}.png"))
-    # The pages of check boxes, lists and bars, whose controls the skin draws too.
+    # The pages whose controls the skin draws too.
     for page, (_, slug) in enumerate(GALLERY_PAGES, 1):
-        if slug not in ("choices", "lists", "bars"):
+        if slug not in ("choices", "lists", "edits", "bars", "tabs"):
             continue
         with Session(exe="skingallery.exe", args=["--page", str(page)]) as s:
             save_window(s, GALLERY_CAPTION, os.path.join(out, f"gallery-skin-{slug}.png"))
+            if slug == "edits":
+                open_drop_down(s)
+                save_screen_part(s, GALLERY_CAPTION, os.path.join(out, "gallery-skin-edits-open.png"))
+
+
+def save_screen_part(session, caption, path):
+    """The screen where the window is: the window with the pop-ups over it."""
+    wid = session.wait_window(caption)
+    time.sleep(1.0)  # let the pop-ups finish painting
+    at = session.window_geometry(wid)
+    subprocess.run(["import", "-display", session.env["DISPLAY"], "-window", "root", "-crop",
+                    f"{at['WIDTH']}x{at['HEIGHT']}+{at['X']}+{at['Y']}", "+repage", "-strip",
+                    "-define", "png:compression-level=9", path], check=True)
+    print(path)
+
+
+# The edits page's first drop-down combo box's button, in the gallery
+# window's picture (its frame included).
+DROP_DOWN_BUTTON = (540, 97)
+
+
+def open_drop_down(session):
+    wid = session.wait_window(GALLERY_CAPTION)
+    at = session.window_geometry(wid)
+    session.click(at["X"] + DROP_DOWN_BUTTON[0], at["Y"] + DROP_DOWN_BUTTON[1])
 
 
 def gallery_menubar(out):

@@ -7,7 +7,7 @@
 namespace yq {
 
 void DrawIconText(HDC dc, const RECT& r, TIconTextAlign alignment, const std::wstring& text, int imageIndex,
-                  HIMAGELIST images, bool enabled) {
+                  HIMAGELIST images, bool enabled, COLORREF disabledColour) {
     const int rw = r.right - r.left, rh = r.bottom - r.top;
     int iw = 0, ih = 0;
     if (imageIndex != -1 && images) ImageList_GetIconSize(images, &iw, &ih);
@@ -34,8 +34,9 @@ void DrawIconText(HDC dc, const RECT& r, TIconTextAlign alignment, const std::ws
     RECT shown{r.left + dx + iw + 1, r.top + (rh - th) / 2, 0, 0};
     shown.right = std::min<LONG>(shown.left + tw, r.right);
     shown.bottom = shown.top + th;
+    shown.left = std::max(shown.left, r.left);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColour = enabled ? 0 : SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+    const COLORREF oldColour = enabled ? 0 : SetTextColor(dc, disabledColour);
     DrawTextWide(dc, text, shown, format);
     if (!enabled) SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);

@@ -15,8 +15,9 @@ enum class TIconTextAlign { itLeft = 0, itCenter = 1, itRight = 2 };
 // The image is used when index is not -1, the list exists and the image is
 // narrower than r; empty text draws no text.  The text is ended with an
 // ellipsis where it does not fit, in the DC's font and text colour, or in
-// the button-shadow colour when not enabled.
+// `disabledColour` (the platform's button shadow unless given) when not
+// enabled.
 void DrawIconText(HDC dc, const RECT& r, TIconTextAlign alignment, const std::wstring& text, int imageIndex,
-                  HIMAGELIST images, bool enabled);
+                  HIMAGELIST images, bool enabled, COLORREF disabledColour = GetSysColor(COLOR_BTNSHADOW));
 
 } // namespace yq

@@ -40,8 +40,8 @@ inline constexpr const char* kScControl = "TSkinScControl";
 inline constexpr const char* kSizer = "TSkinSizer";
 } // namespace skinner
 
-// A new skinner of the named class owned by `owner`; nullptr for the
-// classes not built yet (edits, combo boxes, up-down buttons, tabs).
+// A new skinner of the named class owned by `owner`; nullptr for a name
+// no skinner class answers to.
 TSkinControl* MakeSkinner(std::string_view name, TComponent* owner);
 
 // The kind the Skin3rd list gives a class (its first line, lower-cased,

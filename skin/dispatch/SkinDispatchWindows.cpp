@@ -4,9 +4,13 @@
 #include "SkinBox.h"
 #include "SkinButton.h"
 #include "SkinCheckBox.h"
+#include "SkinComBox.h"
 #include "SkinDispatch.h"
+#include "SkinEdit.h"
 #include "SkinScrollbar.h"
 #include "SkinStatusBar.h"
+#include "SkinTab.h"
+#include "SkinUpDown.h"
 
 #include "Form.h"
 #include "Guard.h"
@@ -56,6 +60,11 @@ const std::vector<TSkinnerClass>& SkinnerClasses() {
         {skinner::kScrollbarH, Maker<TSkinScrollbarH>()},
         {skinner::kScControl, Maker<TSkinScControl>()},
         {skinner::kListView, Maker<TSkinListView>()},
+        {skinner::kEdit, Maker<TSkinEdit>()},
+        {skinner::kComBox, Maker<TSkinComBox>()},
+        {skinner::kUpDown, Maker<TSkinUpDown>()},
+        {skinner::kTab, Maker<TSkinTab>()},
+        {skinner::kTab31, Maker<TSkinTab31>()},
     };
     return classes;
 }

@@ -13,6 +13,9 @@ from harness import (BROWSER_BUTTONS, BROWSER_FIRST_ROW, EDIT_BOXES, EDIT_CAPTIO
 
 RIDDLES = fixture_riddles()
 NEW_RIDDLE = "灯下猜谜"
+SKIN_SHADOW = (190, 174, 154)  # ButtonShadow of the built-in skin
+WHITE = (255, 255, 255)
+BOX_HALF_WIDTH = 100
 
 
 def question(riddle):
@@ -35,11 +38,21 @@ class EditTest(unittest.TestCase):
                 s.type_text(text, EDIT_CAPTION)
         typed = sorted((NEW_RIDDLE, RIDDLES[0][1], ""))
         self.assertTrue(wait_until(lambda: self.boxes(s) == typed, 5), f"the typed texts did not arrive: {self.boxes(s)}")
+        self.assert_frames_from_skin(s)
         s.screenshot("edit-typed")
         s.press(EDIT_CAPTION, EDIT_CONFIRM)
         box = s.message_box()
         s.screenshot("edit-confirm")
         return box
+
+    def assert_frames_from_skin(self, s):
+        """Each box's border is the skin's: a ButtonShadow line with a white
+        line inside it (the focused box's as well)."""
+        ox, oy, _, _ = s.origin(EDIT_CAPTION)
+        for field, (x, y) in EDIT_BOXES.items():
+            edge = (ox + x - BOX_HALF_WIDTH, oy + y, 2, 1)
+            seen = s.wait_region(edge, lambda px: px[0] == [SKIN_SHADOW, WHITE], "edit-frame")
+            self.assertIsNotNone(seen, f"the {field} box's border is not the skin's")
 
     def close_program(self, s):
         s.close_window(MAIN_CAPTION, (400, 40))  # on the header picture

@@ -1,7 +1,9 @@
 """The skin gallery's controls wear the skin under real input: a push
 button shows its hot and pressed faces, clicks, and clicks from the
 keyboard; check boxes and radio buttons clicked by hand show the skin's
-glyphs of their new state; a track bar's thumb follows a drag."""
+glyphs of their new state; a track bar's thumb follows a drag; the skinned
+edits take typing, the up-down buttons step their edit and the drop-down
+combo box chooses by clicks."""
 import unittest
 
 from harness import GALLERY_CAPTION, Session, wait_until
@@ -18,6 +20,10 @@ RADIO_UNCHECKED = (190, 34, 150, 17)  # rbFirst, "第一项"
 RADIO_CHECKED = (190, 58, 150, 17)  # rbSecond
 TRACK = (16, 128, 260, 40)  # tbHorizontal: 0 to 20, at 8
 GLYPH = 15  # the glyph's columns at a box's left (the focus frame lies beyond)
+EDIT = (100, 12, 160, 21)  # edNormal, "可以输入文字"
+SPIN = (163, 132, 17, 21)  # udSpin, 42: at the right end of edSpin (80 wide), its buddy
+DROP_DOWN = (380, 12, 160, 21)  # cbxDropDown: 选项 1 to 20, 选项 3 chosen
+LIST_ITEM = 13  # height of an item of its open list
 
 
 def screen_rect(s, rect, margin=0):
@@ -114,6 +120,31 @@ class GalleryControlsTest(unittest.TestCase):
                              "the clicked radio button does not show the checked glyph")
             self.assertEqual(pixels(after, *glyph_box(s, RADIO_CHECKED)), radio_off,
                              "the radio button of its group did not lose its check")
+
+    def test_skinned_edits_take_typing_and_steps_and_the_drop_down_chooses_by_clicks(self):
+        with Session(exe="skingallery.exe", args=["--page", "3"]) as s:
+            open_gallery(s, "编辑")
+            ox, oy, _, _ = s.origin(GALLERY_CAPTION)
+
+            def click(x, y):
+                s.click(ox + SHEET[0] + x, oy + SHEET[1] + y)
+
+            click(EDIT[0] + EDIT[2] // 2, EDIT[1] + EDIT[3] // 2)
+            s.key("End", "shift+Home", "BackSpace")
+            s.type_text("灯下猜谜", GALLERY_CAPTION)
+            self.assertTrue(wait_until(lambda: s.gallery_value("edNormal") == "灯下猜谜", 5),
+                            f"typed: {s.gallery_value('edNormal')}")
+            for _ in range(3):
+                click(SPIN[0] + SPIN[2] // 2, SPIN[1] + 5)
+                self.assertTrue(s.settle(GALLERY_CAPTION))
+            self.assertTrue(wait_until(lambda: s.gallery_value("edSpin") == "45", 5),
+                            f"stepped: {s.gallery_value('edSpin')}")
+            click(DROP_DOWN[0] + DROP_DOWN[2] - 10, DROP_DOWN[1] + DROP_DOWN[3] // 2)
+            self.assertTrue(s.settle(GALLERY_CAPTION))
+            s.screenshot("gallery-drop-down-open")
+            click(DROP_DOWN[0] + 40, DROP_DOWN[1] + DROP_DOWN[3] + 4 * LIST_ITEM + LIST_ITEM // 2)
+            self.assertTrue(wait_until(lambda: s.gallery_report() == "组合框：选项 5", 5),
+                            f"chosen: {s.gallery_report()}")
 
     def test_a_skinned_track_bar_thumb_follows_a_drag(self):
         with Session(exe="skingallery.exe", args=["--page", "5"]) as s:
