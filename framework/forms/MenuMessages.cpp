@@ -116,19 +116,25 @@ bool TMenu::MeasureItemMessage(MEASUREITEMSTRUCT& mis) {
 bool TMenu::DrawItemMessage(const DRAWITEMSTRUCT& dis) {
     if (dis.CtlType != ODT_MENU || !dis.itemData) return false;
     auto* item = reinterpret_cast<TMenuItem*>(dis.itemData);
-    TSavedDC saved(dis.hDC);
-    TCanvas canvas;
-    canvas.SetHandle(dis.hDC);
-    UseMenuFont(canvas);
-    TOwnerDrawState state = 0;
-    if (dis.itemState & ODS_SELECTED) state |= odSelected;
-    if (dis.itemState & ODS_GRAYED) state |= odGrayed;
-    if (dis.itemState & ODS_DISABLED) state |= odDisabled;
-    if (dis.itemState & ODS_CHECKED) state |= odChecked;
-    if (dis.itemState & ODS_FOCUS) state |= odFocused;
-    if (dis.itemState & ODS_DEFAULT) state |= odDefault;
-    item->AdvancedDrawItem(canvas, dis.rcItem, state);
-    canvas.SetHandle(nullptr);
+    {
+        TSavedDC saved(dis.hDC);
+        TCanvas canvas;
+        canvas.SetHandle(dis.hDC);
+        UseMenuFont(canvas);
+        TOwnerDrawState state = 0;
+        if (dis.itemState & ODS_SELECTED) state |= odSelected;
+        if (dis.itemState & ODS_GRAYED) state |= odGrayed;
+        if (dis.itemState & ODS_DISABLED) state |= odDisabled;
+        if (dis.itemState & ODS_CHECKED) state |= odChecked;
+        if (dis.itemState & ODS_FOCUS) state |= odFocused;
+        if (dis.itemState & ODS_DEFAULT) state |= odDefault;
+        item->AdvancedDrawItem(canvas, dis.rcItem, state);
+        canvas.SetHandle(nullptr);
+    }
+    // The platform draws a sub-menu's arrow after the owner has drawn the
+    // item; a handler that draws the whole item keeps it off.
+    if (item->OnAdvancedDrawItem && item->Count() > 0)
+        ExcludeClipRect(dis.hDC, dis.rcItem.left, dis.rcItem.top, dis.rcItem.right, dis.rcItem.bottom);
     return true;
 }
 
