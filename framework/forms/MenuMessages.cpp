@@ -101,16 +101,22 @@ void TMenu::OwnerMessage(TMessage& m) {
 bool TMenu::MeasureItemMessage(MEASUREITEMSTRUCT& mis) {
     if (mis.CtlType != ODT_MENU || !mis.itemData) return false;
     auto* item = reinterpret_cast<TMenuItem*>(mis.itemData);
-    TWindowDC screen(nullptr);
-    TCanvas canvas;
-    canvas.SetHandle(screen.Get());
-    UseMenuFont(canvas);
     int width = int(mis.itemWidth), height = int(mis.itemHeight);
-    item->MeasureItem(canvas, width, height);
-    canvas.SetHandle(nullptr);
+    item->MeasureItem(MeasuringCanvas(), width, height);
     mis.itemWidth = UINT(std::max(width, 0));
     mis.itemHeight = UINT(std::max(height, 0));
     return true;
+}
+
+TCanvas& TMenu::MeasuringCanvas() {
+    if (!measuring_) {
+        measuring_ = std::make_unique<TBitmap>(1, 1);
+        UseMenuFont(menuFont_);
+    }
+    // A handler may have changed the font (a bold default item).
+    if (!(measuring_->Canvas().Font() == menuFont_.Font()))
+        measuring_->Canvas().Font().Assign(menuFont_.Font());
+    return measuring_->Canvas();
 }
 
 bool TMenu::DrawItemMessage(const DRAWITEMSTRUCT& dis) {
@@ -120,7 +126,7 @@ bool TMenu::DrawItemMessage(const DRAWITEMSTRUCT& dis) {
         TSavedDC saved(dis.hDC);
         TCanvas canvas;
         canvas.SetHandle(dis.hDC);
-        UseMenuFont(canvas);
+        canvas.Font().Assign(MeasuringCanvas().Font());
         TOwnerDrawState state = 0;
         if (dis.itemState & ODS_SELECTED) state |= odSelected;
         if (dis.itemState & ODS_GRAYED) state |= odGrayed;

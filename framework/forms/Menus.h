@@ -16,6 +16,7 @@
 // WM_MENUCHAR and the chosen item's WM_COMMAND) pass the menu's
 // MessageHooks() and then its own handling, so a second party can measure
 // and draw the items.  An item's drop-down opening runs its OnClick.
+#include "Bitmap.h"
 #include "Canvas.h"
 #include "Component.h"
 #include "ImgList.h"
@@ -176,9 +177,14 @@ private:
     // The item whose sub-items the platform menu holds (the root for the
     // menu itself), or nullptr.
     TMenuItem* ItemOfMenu(HMENU menu) const;
+    // The canvas owner-drawn items are measured on: a memory device context
+    // in the menu font, made at the first measure.
+    TCanvas& MeasuringCanvas();
     std::unique_ptr<TMenuItem> items_;
     bool ownerDraw_ = false;
     TCustomImageList* images_ = nullptr;
+    std::unique_ptr<TBitmap> measuring_;
+    TCanvas menuFont_; // holds the menu font only
     TMessageHookChain hooks_;
     const TWndMethod* unhandled_ = nullptr;
 };

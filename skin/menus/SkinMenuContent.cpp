@@ -1,6 +1,7 @@
 // The content of a skinned menu item: glyph box, caption, short cut and
 // sub-menu arrow.
 #include "Bitmap.h"
+#include "GdiObjects.h"
 #include "Menus.h"
 #include "SkinDraw.h"
 #include "SkinMenuItem.h"
@@ -24,18 +25,18 @@ constexpr int kSeparatorDrop = 4;  // the plain separator line below the top
 void DrawMark(HDC dc, const RECT& box, UINT kind, TColor colour, int shift) {
     const int w = GetSystemMetrics(SM_CXMENUCHECK), h = GetSystemMetrics(SM_CYMENUCHECK);
     if (w <= 0 || h <= 0) return;
+    // The platform draws the mark black on white; the brush's colour goes
+    // where it is black, the rest keeps what is there.
+    constexpr DWORD kBrushWhereSourceBlack = 0x00B8074A;
     TBitmap shape(w, h);
     RECT all{0, 0, w, h};
     FillRect(shape.Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     DrawFrameControl(shape.Canvas().Handle(), &all, DFC_MENU, kind);
-    const TColor ink = ColorToRGB(colour) == kSkinKeyColour ? TColor(0xFE00FF) : ColorToRGB(colour);
-    TBitmap mark(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            mark.SetPixel(x, y, shape.Pixel(x, y) == 0xFFFFFF ? kSkinKeyColour : ink);
     const int left = box.left + (box.right - box.left - w) / 2 + shift;
     const int top = box.top + (box.bottom - box.top - h) / 2 + shift;
-    DrawTransparent(dc, {left, top, left + w, top + h}, mark, kSkinKeyColour);
+    TBrushHandle ink(CreateSolidBrush(COLORREF(ColorToRGB(colour))));
+    TSelectObject brush(dc, ink.Get());
+    BitBlt(dc, left, top, w, h, shape.Canvas().Handle(), 0, 0, kBrushWhereSourceBlack);
 }
 
 // The checked image's square: a dither of button face and highlight,

@@ -35,15 +35,19 @@ bool MenuHasImages(const TMenuItem& item) {
     return menu && menu->Images();
 }
 
-// An item-sized picture in the canvas's font, showing the item's part of
-// its menu window's background (Menu colour where there is none).
-std::unique_ptr<TBitmap> ItemPictureOn(const TSkinData* skin, HMENU menu, TCanvas& canvas, const RECT& rect) {
-    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    auto picture = std::make_unique<TBitmap>(w, h);
-    TCanvas& c = picture->Canvas();
-    c.Font().Assign(canvas.Font());
-    const auto* window =
-        dynamic_cast<const TWinSkinPopMenu*>(SkinManage ? SkinManage->FindPopupMenu(menu) : nullptr);
+TWinSkinPopMenu* WindowShowing(HMENU menu) {
+    return dynamic_cast<TWinSkinPopMenu*>(SkinManage ? SkinManage->FindPopupMenu(menu) : nullptr);
+}
+
+// Fills an item-sized picture with the item's part of its menu window's
+// background (Menu colour where there is none) and gives it the canvas's
+// font.
+void PrepareItemPicture(TBitmap& picture, const TSkinData* skin, const TWinSkinPopMenu* window,
+                        TCanvas& canvas, const RECT& rect) {
+    TCanvas& c = picture.Canvas();
+    // A new font is made and looked up at its first text: not per item.
+    if (!(c.Font() == canvas.Font())) c.Font().Assign(canvas.Font());
+    const int w = picture.Width(), h = picture.Height();
     if (window && window->BackgroundPicture()) {
         const POINT origin = window->ClientOrigin();
         BitBlt(c.Handle(), 0, 0, w, h, window->BackgroundPicture()->Canvas().Handle(), rect.left + origin.x,
@@ -53,7 +57,6 @@ std::unique_ptr<TBitmap> ItemPictureOn(const TSkinData* skin, HMENU menu, TCanva
         c.Brush().SetColor(skin ? skin->Menu : clMenu);
         c.FillRect({0, 0, w, h});
     }
-    return picture;
 }
 
 void CopyTo(TCanvas& canvas, const RECT& rect, const TBitmap& picture) {
@@ -63,19 +66,29 @@ void CopyTo(TCanvas& canvas, const RECT& rect, const TBitmap& picture) {
 
 void DrawFramedItem(const TSkinData* skin, HMENU menu, const TMenuItem& item, TCanvas& canvas,
                     const RECT& rect, bool selected, bool separators) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+    if (w <= 0 || h <= 0) return;
     const TDataSkinObject& frames = *ItemPicture(skin);
-    auto picture = ItemPictureOn(skin, menu, canvas, rect);
-    const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    TWinSkinPopMenu* window = WindowShowing(menu);
+    // A menu window keeps the pictures its items are drawn with.
+    std::unique_ptr<TBitmap> own;
+    TBitmap& picture = window ? window->ItemFrames().Scratch(w, h) : *(own = std::make_unique<TBitmap>(w, h));
+    PrepareItemPicture(picture, skin, window, canvas, rect);
     if (separators && item.IsLine()) {
-        CopyTo(canvas, rect, *picture);
+        CopyTo(canvas, rect, picture);
         DrawMenuSeparator(skin, canvas, rect);
         return;
     }
-    DrawSkinImage(picture->Canvas().Handle(), local, frames.Image, false, frames.Tile != 0, frames.Trans != 0,
-                  kItemFrames, selected ? kFrameSelected : kFrameAtRest, frames.Margins);
-    DrawItemContent(skin, item, picture->Canvas(), local, selected);
-    CopyTo(canvas, rect, *picture);
+    const int k = selected ? kFrameSelected : kFrameAtRest;
+    HDC dc = picture.Canvas().Handle();
+    if (window)
+        window->ItemFrames().Frame(frames, w, h, k).Draw(dc, 0, 0);
+    else
+        DrawSkinImage(dc, {0, 0, w, h}, frames.Image, false, frames.Tile != 0, frames.Trans != 0, kItemFrames,
+                      k, frames.Margins);
+    DrawItemContent(skin, item, picture.Canvas(), {0, 0, w, h}, selected);
+
+    CopyTo(canvas, rect, picture);
 }
 
 } // namespace

@@ -46,7 +46,10 @@ HBITMAP TWinSkinPopMenu::Background() const {
     return background_ ? background_->Handle() : nullptr;
 }
 
+// Asked for every item drawn; a menu window's frame does not change while
+// it shows, so the answer is kept from its first paint on.
 POINT TWinSkinPopMenu::ClientOrigin() const {
+    if (originKnown_) return origin_;
     RECT window{};
     GetWindowRect(window_, &window);
     POINT origin{0, 0};
@@ -95,6 +98,9 @@ void TWinSkinPopMenu::BuildBackground() {
     const RECT r{0, 0, window.right - window.left, window.bottom - window.top};
     const TDataSkinObject& picture = *SkinData->MenuBackground();
     background_ = BuildSkinImage(r, picture.Image, picture.Margins, false, picture.Tile != 0, 1, 1);
+    originKnown_ = false;
+    origin_ = ClientOrigin();
+    originKnown_ = true;
 }
 
 void TWinSkinPopMenu::FindMenu() {

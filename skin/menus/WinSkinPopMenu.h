@@ -16,6 +16,7 @@
 // border ring inside the client area; the skinner paints the ring in both
 // (WM_NCPAINT, and WM_PAINT composed off-screen through WM_PRINTCLIENT).
 #include "Bitmap.h"
+#include "MenuItemFrames.h"
 #include "SkinManage.h"
 #include "Subclass.h"
 
@@ -47,6 +48,8 @@ public:
     HBITMAP Background() const override;
     POINT ClientOrigin() const override;
     const TBitmap* BackgroundPicture() const { return background_.get(); }
+    // What this window's items are drawn with, kept while it is open.
+    TItemFrames& ItemFrames() const { return frames_; }
 
     TSkinData* SkinData = nullptr;
     HMENU MenuHandle = nullptr;
@@ -66,6 +69,9 @@ private:
     HWND window_ = nullptr;
     std::unique_ptr<TWindowSubclass> subclass_;
     std::unique_ptr<TBitmap> background_;
+    mutable TItemFrames frames_;
+    POINT origin_{};
+    bool originKnown_ = false;
 };
 
 // The newest menu window that painted before it knew its menu, or nullptr.
