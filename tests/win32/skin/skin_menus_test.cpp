@@ -399,6 +399,23 @@ TEST(SkinMenuKinds, BorderIsLeftAloneOnAnUnknownPlatformFamily) {
     EXPECT_FALSE(skinner.Attached()) << "its own WM_DESTROY detaches it";
 }
 
+TEST(SkinMenuKinds, AWindowThatCannotNameItsMenuShowsTheMenuOfItsFirstDrawnItem) {
+    std::unique_ptr<TSkinData> skin(LoadSkinData());
+    HWND window = CreateMenuWindow();
+    ASSERT_TRUE(SkinManage->IsPopupMenuSkinned(window));
+    if (SendMessageW(window, MN_GETHMENU, 0, 0)) GTEST_SKIP() << "the platform names this window's menu";
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    ASSERT_NE(PendingPopMenu, nullptr) << "painted before it knows its menu";
+    EXPECT_EQ(PendingPopMenu->Handle(), window);
+    HMENU menu = CreatePopupMenu();
+    EXPECT_EQ(SkinManage->GetPopupMenuBackground(menu), nullptr);
+    AssociatePendingPopMenu(menu);
+    EXPECT_EQ(PendingPopMenu, nullptr);
+    EXPECT_NE(SkinManage->GetPopupMenuBackground(menu), nullptr) << "its items copy its background";
+    DestroyWindow(window);
+    DestroyMenu(menu);
+}
+
 // A skinned form with a popup menu, opened for real; `steps` run one per
 // timer tick inside the menu loop, the menu is closed after the last.
 class LiveMenu : public ::testing::Test {
@@ -512,6 +529,49 @@ TEST_F(LiveMenu, AThousandMenusLeaveNoSkinnerAndNoObjects) {
     EXPECT_EQ(SkinManage->PopupMenuCount(), 0);
     EXPECT_EQ(PendingPopMenu, nullptr);
     EXPECT_EQ(Counts(), before);
+}
+
+// ---- menu messages of a skinned window ----------------------------------------
+
+TEST(SkinMenuMessages, AWindowWithAMenuBarMeasuresAndDrawsItsOwnerDrawnItems) {
+    std::unique_ptr<TSkinData> skin(LoadSkinData());
+    HMENU bar = CreateMenu(), drop = CreatePopupMenu();
+    AppendMenuW(drop, MF_STRING, 0xF020, L"最小化");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(drop), L"窗口");
+    TBareWindow window(L"YqMenuBarWindow", WS_OVERLAPPEDWINDOW, 300, 200);
+    SetMenu(window.Get(), bar);
+    ShowWindow(window.Get(), SW_SHOW);
+    SetForegroundWindow(window.Get());
+    Pump();
+    TWinSkinForm* skinner = SkinManage->FindSkinForm(window.Get());
+    ASSERT_NE(skinner, nullptr);
+    ASSERT_TRUE(skinner->HadMenuBar);
+    MarkOwnerDrawn(bar);
+
+    MEASUREITEMSTRUCT mis{ODT_MENU, 0, 0xF020, 0, 0, 0};
+    ASSERT_EQ(SendMessageW(window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)), TRUE);
+    TBitmap font(1, 1);
+    UseMenuFont(font.Canvas());
+    const SIZE text = font.Canvas().TextExtent(L"最小化");
+    EXPECT_EQ(int(mis.itemWidth), text.cx + 26 + skin->MenuItem()->Margins.Left) << "measured by its text";
+    EXPECT_EQ(int(mis.itemHeight), text.cy + 4);
+
+    TBitmap picture(kItemW, kItemH);
+    DRAWITEMSTRUCT dis{ODT_MENU,
+                       0,
+                       0xF020,
+                       ODA_DRAWENTIRE,
+                       ODS_SELECTED,
+                       reinterpret_cast<HWND>(drop),
+                       picture.Canvas().Handle(),
+                       {0, 0, kItemW, kItemH},
+                       0};
+    ASSERT_EQ(SendMessageW(window.Get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis)), TRUE);
+    EXPECT_EQ(picture.Pixel(kItemW / 2, kItemH / 2), ItemFrameCentre(*skin, 4)) << "drawn from MenuItem";
+
+    MEASUREITEMSTRUCT button{ODT_BUTTON, 1, 1, 0, 0, 0};
+    SendMessageW(window.Get(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&button));
+    EXPECT_EQ(button.itemWidth, 0u) << "other owner-drawn controls are the window's own";
 }
 
 // ---- the system menu and system commands -----------------------------------
