@@ -1,6 +1,7 @@
 """Skinned popup menus under real input: the browser's search menu and the
 system menu of a caption, and in the skin gallery the context menu with
-its sub-menu, checked and disabled items, and a tool button's drop-down."""
+images, checked, radio and disabled items and sub-menus, and a tool
+button's drop-down."""
 import subprocess
 import unittest
 
@@ -122,7 +123,7 @@ class BrowserMenusTest(unittest.TestCase):
 
 
 class GalleryMenusTest(unittest.TestCase):
-    def test_context_menu_sub_menu_checked_and_disabled_items_and_the_tool_buttons_drop_down(self):
+    def test_context_menu_items_of_every_kind_and_the_tool_buttons_drop_down(self):
         with Session(exe="skingallery.exe") as s:
             self.assertTrue(s.wait_ready(GALLERY_CAPTION), "the gallery did not appear")
             m = MenuSession(s)
@@ -130,27 +131,35 @@ class GalleryMenusTest(unittest.TestCase):
             g, rows = m.menu("menu-context")
             self.assertIsNotNone(g, "the context menu did not open")
             self.assertTrue(near(rows[0][0], RING, 2), "the context menu's border is the skin's")
-            # 上一页, 下一页, -, 启用皮肤 (checked), 打开皮肤…, 重新载入皮肤, -,
-            # 对话框 (a sub-menu), 不可用的命令 (disabled): 7 items, 2 separators.
-            item = (g["HEIGHT"] - 6 - 16) // 7
+            # 上一页, 下一页, -, 启用皮肤 (checked, with an image), 打开皮肤…,
+            # 重新载入皮肤, -, 页面 (radio items), 对话框 (a sub-menu),
+            # 不可用的命令 (disabled): 8 items, 2 separators.
+            item = (g["HEIGHT"] - 6 - 16) // 8
             top = lambda index, lines: 3 + index * item + lines * 8
             checked = top(2, 1) + item // 2
-            dialogs = top(5, 2) + item // 2
-            disabled = top(6, 2) + item // 2
-            self.assertGreater(count([r[6:26] for r in rows[checked - 8:checked + 8]], (0, 0, 0), 60), 4,
-                               "the checked item shows a check mark")
+            pages = top(5, 2) + item // 2
+            disabled = top(7, 2) + item // 2
+            glyph = lambda y: [r[6:24] for r in rows[y - 8:y + 8]]
+            self.assertGreater(count(glyph(top(0, 0) + item // 2), (0, 0, 0), 200), 20, "an item shows its image")
+            self.assertGreater(count(glyph(checked), (255, 255, 255), 0), 20,
+                               "the checked item's image lies on a dithered square")
             self.assertGreater(count([r[30:120] for r in rows[disabled - 8:disabled + 8]], DISABLED_TEXT, 20), 5,
                                "the disabled item is greyed")
-            self.assertGreater(count([r[-20:] for r in rows[dialogs - 8:dialogs + 8]], MENU_TEXT, 40), 3,
+            self.assertGreater(count([r[-20:] for r in rows[pages - 8:pages + 8]], MENU_TEXT, 40), 3,
                                "the sub-menu item shows an arrow")
             before = set(s.search(""))
-            self.assertIsNotNone(m.hover(g, dialogs, "menu-context-sub"), "the sub-menu item is not hot")
+            self.assertIsNotNone(m.hover(g, pages, "menu-context-sub"), "the sub-menu item is not hot")
             sub = wait_until(lambda: [w for w in set(s.search("")) - before
                                       if not s.xdotool("getwindowname", w) and s.window_geometry(w)], timeout=5)
             self.assertTrue(sub, "the sub-menu did not open")
             sg = s.window_geometry(sub[0])
             sub_rows = pixels(s.screenshot("menu-context-sub"), sg["X"], sg["Y"], sg["WIDTH"], sg["HEIGHT"])
             self.assertTrue(near(sub_rows[0][0], RING, 2), "the sub-menu's border is the skin's")
+            # The first page shows: its radio item has the bullet.
+            first_page = [r[6:24] for r in sub_rows[3:3 + item]]
+            self.assertGreater(count(first_page, (0, 0, 0), 60), 4, "the page showing has the radio bullet")
+            second_page = [r[6:24] for r in sub_rows[3 + item:3 + 2 * item]]
+            self.assertEqual(count(second_page, (0, 0, 0), 60), 0, "the other pages have none")
             s.key("Escape")
             s.key("Escape")
             self.assertTrue(m.closed(), "Escape did not close the menus")
