@@ -574,6 +574,41 @@ TEST(SkinMenuMessages, AWindowWithAMenuBarMeasuresAndDrawsItsOwnerDrawnItems) {
     EXPECT_EQ(button.itemWidth, 0u) << "other owner-drawn controls are the window's own";
 }
 
+TEST(SkinMenuMessages, AFormsMenuBarDropDownsAreMeasuredAsDropDownItems) {
+    std::unique_ptr<TSkinData> skin(LoadSkinData());
+    auto* form = new TForm(nullptr);
+    auto* bar = new TMainMenu(form);
+    auto* title = new TMenuItem(bar);
+    title->SetCaption(L"文件(&F)");
+    auto* open = new TMenuItem(bar);
+    open->SetCaption(L"打开皮肤");
+    title->Add(open);
+    bar->Items()->Add(title);
+    form->SetMenu(bar);
+    form->SetBounds(60, 60, 300, 200);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    Pump();
+    ASSERT_NE(SkinManage->FindSkinForm(form->Handle()), nullptr);
+
+    MEASUREITEMSTRUCT mis{ODT_MENU, 0, open->Command(), 0, 0, 0};
+    ASSERT_EQ(SendMessageW(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis)), TRUE);
+    TBitmap font(1, 1);
+    UseMenuFont(font.Canvas());
+    int width = 0, height = 0;
+    open->DefaultMeasure(font.Canvas(), width, height);
+    EXPECT_EQ(int(mis.itemWidth), width + skin->MenuItem()->Margins.Left + 10 + 25);
+    EXPECT_EQ(int(mis.itemHeight), height);
+
+    // A command of the framework's range that is no item of the bar is the
+    // form's own business.
+    MEASUREITEMSTRUCT other{ODT_MENU, 0, 4000, 0, 0, 0};
+    SendMessageW(form->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&other));
+    EXPECT_EQ(other.itemWidth, 0u);
+    delete form;
+    Pump();
+}
+
 // ---- the system menu and system commands -----------------------------------
 
 TEST(SkinSystemMenu, ItemsAreOwnerDrawnWithTheSkinsGlyphs) {
