@@ -97,18 +97,19 @@ void DrawItemContent(const TSkinData* skin, const TMenuItem& item, TCanvas& canv
         DrawMark(dc, box, item.RadioItem() ? DFCS_MENUBULLET : DFCS_MENUCHECK, clBtnText, 1);
     }
 
+    // The caption centred vertically in the item; measured only when the
+    // short cut has to start where it ends.
     RECT text{box.right + kTextGap, rect.top, rect.right - 1, rect.bottom};
-    RECT measured = text;
-    DrawMenuText(skin, item, canvas, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE, selected,
-                 measured, item.Caption());
-    const int textHeight = measured.bottom - measured.top;
-    OffsetRect(&measured, 0, (rect.bottom - rect.top - textHeight) / 2);
-    DrawMenuText(skin, item, canvas, DT_EXPANDTABS | DT_SINGLELINE, selected, measured, item.Caption());
+    DrawMenuText(skin, item, canvas, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER, selected, text,
+                 item.Caption());
     if (item.IsLine()) return;
 
     if (item.ShortCut()) {
-        RECT shortCut{measured.right, measured.top, rect.right - kShortCutRight, measured.bottom};
-        DrawMenuText(skin, item, canvas, DT_RIGHT | DT_SINGLELINE, selected, shortCut,
+        RECT measured = text;
+        DrawMenuText(skin, item, canvas, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE, selected,
+                     measured, item.Caption());
+        RECT shortCut{measured.right, rect.top, rect.right - kShortCutRight, rect.bottom};
+        DrawMenuText(skin, item, canvas, DT_RIGHT | DT_SINGLELINE | DT_VCENTER, selected, shortCut,
                      ShortCutToText(item.ShortCut()));
     }
     if (item.Count() > 0) {
