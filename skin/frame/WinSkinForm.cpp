@@ -169,7 +169,7 @@ void TWinSkinForm::UnskinWindow() {
     DetachMdiClient();
     if (destroying) return;
     SetPopupMenusOwnerDraw(Form, SkinData, false);
-    SetMainMenuOwnerDraw(Form, SkinData, false);
+    if (InSet(SkinData->SkinControls(), xcMenuItem)) SetMainMenuOwnerDraw(Form, SkinData, false);
     if (Form) Form->SetColor(savedColour_);
     if (!FrameSkinned) {
         Repaint(Handle);
