@@ -108,14 +108,20 @@ bool TMenu::MeasureItemMessage(MEASUREITEMSTRUCT& mis) {
     return true;
 }
 
-TCanvas& TMenu::MeasuringCanvas() {
+const TFont& TMenu::MenuFont() {
     if (!measuring_) {
         measuring_ = std::make_unique<TBitmap>(1, 1);
-        UseMenuFont(menuFont_);
+        UseMenuFont(measuring_->Canvas());
+        menuFont_.Assign(measuring_->Canvas().Font());
     }
+    return menuFont_;
+}
+
+TCanvas& TMenu::MeasuringCanvas() {
+    const TFont& menuFont = MenuFont();
     // A handler may have changed the font (a bold default item).
-    if (!(measuring_->Canvas().Font() == menuFont_.Font()))
-        measuring_->Canvas().Font().Assign(menuFont_.Font());
+    TFont& font = measuring_->Canvas().Font();
+    if (!(font == menuFont)) font.Assign(menuFont);
     return measuring_->Canvas();
 }
 
@@ -126,7 +132,7 @@ bool TMenu::DrawItemMessage(const DRAWITEMSTRUCT& dis) {
         TSavedDC saved(dis.hDC);
         TCanvas canvas;
         canvas.SetHandle(dis.hDC);
-        canvas.Font().Assign(MeasuringCanvas().Font());
+        canvas.Font().Assign(MenuFont());
         TOwnerDrawState state = 0;
         if (dis.itemState & ODS_SELECTED) state |= odSelected;
         if (dis.itemState & ODS_GRAYED) state |= odGrayed;

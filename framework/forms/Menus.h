@@ -177,14 +177,15 @@ private:
     // The item whose sub-items the platform menu holds (the root for the
     // menu itself), or nullptr.
     TMenuItem* ItemOfMenu(HMENU menu) const;
-    // The canvas owner-drawn items are measured on: a memory device context
-    // in the menu font, made at the first measure.
+    // The platform's menu font, read once, and the canvas owner-drawn items
+    // are measured on: a memory device context in that font.
+    const TFont& MenuFont();
     TCanvas& MeasuringCanvas();
     std::unique_ptr<TMenuItem> items_;
     bool ownerDraw_ = false;
     TCustomImageList* images_ = nullptr;
     std::unique_ptr<TBitmap> measuring_;
-    TCanvas menuFont_; // holds the menu font only
+    TFont menuFont_;
     TMessageHookChain hooks_;
     const TWndMethod* unhandled_ = nullptr;
 };
