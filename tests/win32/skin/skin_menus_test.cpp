@@ -434,6 +434,12 @@ protected:
             item->OnClick = [this, caption](TComponent*) { chosen = caption; };
             menu->Items()->Add(item);
         }
+        auto* sub = new TMenuItem(menu);
+        sub->SetCaption(L"对话框");
+        auto* inner = new TMenuItem(menu);
+        inner->SetCaption(L"输入框");
+        sub->Add(inner);
+        menu->Items()->Add(sub);
         SetPopupMenusOwnerDraw(form, skin.get(), true);
     }
     void TearDown() override {
@@ -506,12 +512,17 @@ TEST_F(LiveMenu, MenuWindowWearsTheSkinAndKnowsItsMenu) {
     EXPECT_GT(CountNear(*hot, {0, 0, hot->Width(), hot->Height()}, plate, 0), 100)
         << "the hot item is frame 4";
     EXPECT_EQ(SkinManage->PopupMenuCount(), 0) << "freed with its window";
+    // The last row opens a sub-menu: its arrow is the skin's, in MenuText,
+    // and the platform draws none of its own (black) over it.
+    const RECT arrow{rest->Width() - 20, rest->Height() - 20, rest->Width() - 3, rest->Height() - 4};
+    EXPECT_GE(CountNear(*rest, arrow, skin->MenuText, 8), 4);
+    EXPECT_EQ(CountNear(*rest, arrow, 0, 8), 0);
 }
 
 TEST_F(LiveMenu, ChosenItemRunsAndEscapeChoosesNothing) {
     Run({[&] { Key(VK_ESCAPE); }});
     EXPECT_TRUE(chosen.empty());
-    Run({[&] { Key(VK_UP); }, [&] { Key(VK_RETURN); }});
+    Run({[&] { Key(VK_UP); }, [&] { Key(VK_UP); }, [&] { Key(VK_RETURN); }});
     EXPECT_EQ(chosen, L"搜索谜底");
 }
 
