@@ -234,30 +234,48 @@ void TGalleryForm::BuildPages() {
 void TGalleryForm::BuildContextMenu() {
     contextMenu_ = new TPopupMenu(this);
     contextMenu_->SetName("ContextMenu");
-    auto add = [&](TMenuItem* parent, const wchar_t* caption, TNotifyEvent onClick) {
+    auto* images = new TImageList(this);
+    images->SetName("MenuImages");
+    FillImageList(*images, 16);
+    contextMenu_->SetImages(images);
+    auto add = [&](TMenuItem* parent, const wchar_t* caption, TGlyph glyph, TNotifyEvent onClick) {
         auto* item = new TMenuItem(contextMenu_);
         item->SetCaption(caption);
+        item->SetImageIndex(glyph == TGlyph::gCount ? -1 : int(glyph));
         item->OnClick = std::move(onClick);
         parent->Add(item);
         return item;
     };
     TMenuItem* root = contextMenu_->Items();
-    add(root, L"上一页", [this](TComponent*) {
+    add(root, L"上一页", TGlyph::gPrev, [this](TComponent*) {
         NextPage(false);
     })->SetShortCut(ShortCut(VK_TAB, scCtrl | scShift));
-    add(root, L"下一页", [this](TComponent*) { NextPage(true); })->SetShortCut(ShortCut(VK_TAB, scCtrl));
-    add(root, L"-", nullptr);
-    TMenuItem* skin = add(root, L"启用皮肤", [this](TComponent*) { SetSkinActive(!skinData_->Active()); });
-    add(root, L"打开皮肤…", [this](TComponent*) { OpenSkin(); });
-    add(root, L"重新载入皮肤", [this](TComponent*) { ReloadSkin(); });
-    add(root, L"-", nullptr);
-    TMenuItem* dialogs = add(root, L"对话框", nullptr);
-    add(dialogs, L"平台消息框", [this](TComponent*) { ShowPlatformMessageBox(); });
-    add(dialogs, L"框架消息窗", [this](TComponent*) { ShowFrameworkMessageForm(); });
-    add(dialogs, L"输入框", [this](TComponent*) { ShowInputBox(); });
-    add(dialogs, L"平台对话框", [this](TComponent*) { ShowPlatformDialog(); });
-    add(root, L"不可用的命令", nullptr)->SetEnabled(false);
-    contextMenu_->OnPopup = [this, skin](TComponent*) { skin->SetChecked(skinData_->Active()); };
+    add(root, L"下一页", TGlyph::gNext, [this](TComponent*) {
+        NextPage(true);
+    })->SetShortCut(ShortCut(VK_TAB, scCtrl));
+    add(root, L"-", TGlyph::gCount, nullptr);
+    TMenuItem* skin =
+        add(root, L"启用皮肤", TGlyph::gSkin, [this](TComponent*) { SetSkinActive(!skinData_->Active()); });
+    add(root, L"打开皮肤…", TGlyph::gOpen, [this](TComponent*) { OpenSkin(); });
+    add(root, L"重新载入皮肤", TGlyph::gReload, [this](TComponent*) { ReloadSkin(); });
+    add(root, L"-", TGlyph::gCount, nullptr);
+    // The pages as radio items, the one showing checked.
+    TMenuItem* pages = add(root, L"页面", TGlyph::gCount, nullptr);
+    for (int i = 0; i < pages_->PageCount(); ++i)
+        add(pages, pages_->Pages(i)->Caption().c_str(), TGlyph::gCount, [this, i](TComponent*) {
+            ShowPage(i + 1);
+        })->SetRadioItem(true);
+    TMenuItem* dialogs = add(root, L"对话框", TGlyph::gDialog, nullptr);
+    add(dialogs, L"平台消息框", TGlyph::gCount, [this](TComponent*) { ShowPlatformMessageBox(); });
+    add(dialogs, L"框架消息窗", TGlyph::gCount, [this](TComponent*) { ShowFrameworkMessageForm(); });
+    add(dialogs, L"输入框", TGlyph::gCount, [this](TComponent*) { ShowInputBox(); });
+    add(dialogs, L"平台对话框", TGlyph::gCount, [this](TComponent*) { ShowPlatformDialog(); });
+    add(root, L"不可用的命令", TGlyph::gLantern, nullptr)->SetEnabled(false);
+    contextMenu_->OnPopup = [this, skin, pages](TComponent*) {
+        skin->SetChecked(skinData_->Active());
+        for (int i = 0; i < pages->Count(); ++i)
+            pages->Items(i)->SetChecked(i == pages_->ActivePageIndex());
+    };
 }
 
 void TGalleryForm::CreateParamsFor(CreateParams& params) {

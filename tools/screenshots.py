@@ -15,7 +15,10 @@ and its choices, lists, edits, bars and tabs pages in the built-in skin as
 OUTDIR/gallery-skin-{choices,lists,edits,bars,tabs}.png, the edits page with
 its drop-down combo box open (gallery-skin-edits-open.png), and its menu bar
 with a drop-down and a sub-menu open as OUTDIR/gallery-skin-menubar.png
-(--skins-only: these alone).  Needs the mingw build and wininspect.
+(--skins-only: these alone); and the skinned search menu with its first
+item hot and the browser's system menu, each with the part of the window
+around it, as OUTDIR/menu-{search,system}.png (--menus-only: these alone).
+Needs the mingw build and wininspect.
 """
 import os
 import subprocess
@@ -117,17 +120,51 @@ def gallery_menubar(out):
         print(path)
 
 
+def save_menu(session, path, margin=36):
+    """The open pop-up menu and `margin` pixels of the screen around it."""
+    g = session.wait_popup()
+    if not g:
+        raise SystemExit("the menu did not open")
+    time.sleep(0.5)  # let it finish painting
+    shot = session.screenshot("menu-shot")
+    subprocess.run(["convert", shot, "-crop",
+                    f"{g['WIDTH'] + 2 * margin}x{g['HEIGHT'] + 2 * margin}+{g['X'] - margin}+{g['Y'] - margin}",
+                    "+repage", "-strip", "-define", "png:compression-level=9", path], check=True)
+    print(path)
+
+
+def menus(out):
+    with Session() as s:
+        if not s.wait_ready(MAIN_CAPTION):
+            raise SystemExit("the browser window did not appear")
+        s.press(MAIN_CAPTION, BROWSER_BUTTONS["搜索"])
+        g = s.wait_popup()
+        if g:
+            s.xdotool("mousemove", g["X"] + g["WIDTH"] // 2, g["Y"] + g["HEIGHT"] // 4)
+        save_menu(s, os.path.join(out, "menu-search.png"))
+        s.key("Escape")
+        x, y, _, _ = s.origin(MAIN_CAPTION)
+        s.click(x + 120, y - 15, button=3)
+        save_menu(s, os.path.join(out, "menu-system.png"))
+        s.key("Escape")
+
+
 def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     out = args[0] if args else os.path.join(ROOT, "docs", "screenshots")
     os.makedirs(out, exist_ok=True)
     skins_only = "--skins-only" in sys.argv
+    if "--menus-only" in sys.argv:
+        menus(out)
+        return
     if "--gallery-only" not in sys.argv and not skins_only:
         program_windows(out)
     if not skins_only:
         gallery_pages(out)
     gallery_skins(out)
     gallery_menubar(out)
+    if not skins_only:
+        menus(out)
 
 
 def program_windows(out):

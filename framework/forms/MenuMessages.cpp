@@ -101,34 +101,52 @@ void TMenu::OwnerMessage(TMessage& m) {
 bool TMenu::MeasureItemMessage(MEASUREITEMSTRUCT& mis) {
     if (mis.CtlType != ODT_MENU || !mis.itemData) return false;
     auto* item = reinterpret_cast<TMenuItem*>(mis.itemData);
-    TWindowDC screen(nullptr);
-    TCanvas canvas;
-    canvas.SetHandle(screen.Get());
-    UseMenuFont(canvas);
     int width = int(mis.itemWidth), height = int(mis.itemHeight);
-    item->MeasureItem(canvas, width, height);
-    canvas.SetHandle(nullptr);
+    item->MeasureItem(MeasuringCanvas(), width, height);
     mis.itemWidth = UINT(std::max(width, 0));
     mis.itemHeight = UINT(std::max(height, 0));
     return true;
 }
 
+const TFont& TMenu::MenuFont() {
+    if (!measuring_) {
+        measuring_ = std::make_unique<TBitmap>(1, 1);
+        UseMenuFont(measuring_->Canvas());
+        menuFont_.Assign(measuring_->Canvas().Font());
+    }
+    return menuFont_;
+}
+
+TCanvas& TMenu::MeasuringCanvas() {
+    const TFont& menuFont = MenuFont();
+    // A handler may have changed the font (a bold default item).
+    TFont& font = measuring_->Canvas().Font();
+    if (!(font == menuFont)) font.Assign(menuFont);
+    return measuring_->Canvas();
+}
+
 bool TMenu::DrawItemMessage(const DRAWITEMSTRUCT& dis) {
     if (dis.CtlType != ODT_MENU || !dis.itemData) return false;
     auto* item = reinterpret_cast<TMenuItem*>(dis.itemData);
-    TSavedDC saved(dis.hDC);
-    TCanvas canvas;
-    canvas.SetHandle(dis.hDC);
-    UseMenuFont(canvas);
-    TOwnerDrawState state = 0;
-    if (dis.itemState & ODS_SELECTED) state |= odSelected;
-    if (dis.itemState & ODS_GRAYED) state |= odGrayed;
-    if (dis.itemState & ODS_DISABLED) state |= odDisabled;
-    if (dis.itemState & ODS_CHECKED) state |= odChecked;
-    if (dis.itemState & ODS_FOCUS) state |= odFocused;
-    if (dis.itemState & ODS_DEFAULT) state |= odDefault;
-    item->AdvancedDrawItem(canvas, dis.rcItem, state);
-    canvas.SetHandle(nullptr);
+    {
+        TSavedDC saved(dis.hDC);
+        TCanvas canvas;
+        canvas.SetHandle(dis.hDC);
+        canvas.Font().Assign(MenuFont());
+        TOwnerDrawState state = 0;
+        if (dis.itemState & ODS_SELECTED) state |= odSelected;
+        if (dis.itemState & ODS_GRAYED) state |= odGrayed;
+        if (dis.itemState & ODS_DISABLED) state |= odDisabled;
+        if (dis.itemState & ODS_CHECKED) state |= odChecked;
+        if (dis.itemState & ODS_FOCUS) state |= odFocused;
+        if (dis.itemState & ODS_DEFAULT) state |= odDefault;
+        item->AdvancedDrawItem(canvas, dis.rcItem, state);
+        canvas.SetHandle(nullptr);
+    }
+    // The platform draws a sub-menu's arrow after the owner has drawn the
+    // item; a handler that draws the whole item keeps it off.
+    if (item->OnAdvancedDrawItem && item->Count() > 0)
+        ExcludeClipRect(dis.hDC, dis.rcItem.left, dis.rcItem.top, dis.rcItem.right, dis.rcItem.bottom);
     return true;
 }
 

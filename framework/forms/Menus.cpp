@@ -64,6 +64,7 @@ YQ_PUBLISHED(TMenuItem, TComponent) {
     r.Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked);
     r.Bool("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible);
     r.Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault);
+    r.Bool("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem);
     r.Int("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut);
     r.Int("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex);
 }
@@ -118,6 +119,12 @@ void TMenuItem::SetVisible(bool visible) {
 void TMenuItem::SetDefault(bool value) {
     if (value == default_) return;
     default_ = value;
+    Changed();
+}
+
+void TMenuItem::SetRadioItem(bool value) {
+    if (value == radioItem_) return;
+    radioItem_ = value;
     Changed();
 }
 
@@ -242,6 +249,7 @@ void TMenuItem::DefaultDraw(TCanvas& canvas, const RECT& rect, TOwnerDrawState s
 
 YQ_PUBLISHED(TMenu, TComponent) {
     r.Bool("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw);
+    r.Object("Images", &TMenu::Images);
     r.Object("Items", &TMenu::Items);
 }
 
@@ -260,6 +268,19 @@ void TMenu::SetOwnerDraw(bool on) {
     if (on == ownerDraw_) return;
     ownerDraw_ = on;
     MenuChanged();
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+    if (images == images_) return;
+    if (images_) RemoveFreeNotification(images_);
+    images_ = images;
+    if (images_) FreeNotification(images_);
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
 }
 
 void TMenu::BuildItems(HMENU menu, TMenuItem* parent) {
@@ -281,6 +302,7 @@ void TMenu::BuildItems(HMENU menu, TMenuItem* parent) {
         }
         if (!item->enabled_) info.fState |= MFS_DISABLED;
         if (item->checked_) info.fState |= MFS_CHECKED;
+        if (item->radioItem_) info.fType |= MFT_RADIOCHECK;
         if (item->default_) info.fState |= MFS_DEFAULT;
         if (!item->items_.empty()) {
             info.fMask |= MIIM_SUBMENU;
@@ -358,7 +380,7 @@ void TPopupMenu::SetPopupComponent(TComponent* component) {
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation) {
-    TComponent::Notification(component, operation);
+    TMenu::Notification(component, operation);
     if (operation == TOperation::opRemove && component == popupComponent_) popupComponent_ = nullptr;
 }
 

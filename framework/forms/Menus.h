@@ -6,15 +6,20 @@
 // Popup, and runs the chosen item's OnClick after the menu has closed;
 // TMainMenu (MainMenu.h) is a form's menu bar.  With OwnerDraw the items
 // are measured and drawn through OnMeasureItem and OnAdvancedDrawItem (or
-// the platform look when those are empty).
+// the platform look when those are empty); an item drawn by its
+// OnAdvancedDrawItem handler is wholly the handler's, its sub-menu arrow
+// included (the platform's arrow is kept off it).  Without OwnerDraw the
+// platform measures and draws every item.
 //
 // The messages the platform sends to the window that owns an open menu
 // (WM_INITMENUPOPUP, WM_MEASUREITEM, WM_DRAWITEM, WM_MENUSELECT,
 // WM_MENUCHAR and the chosen item's WM_COMMAND) pass the menu's
 // MessageHooks() and then its own handling, so a second party can measure
 // and draw the items.  An item's drop-down opening runs its OnClick.
+#include "Bitmap.h"
 #include "Canvas.h"
 #include "Component.h"
+#include "ImgList.h"
 #include "MessageHook.h"
 
 #include <functional>
@@ -62,6 +67,9 @@ public:
     void SetVisible(bool visible);
     bool Default() const { return default_; }
     void SetDefault(bool value);
+    // A checked radio item shows a bullet instead of a check mark.
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool value);
     // A key with modifiers (ShortCut()), 0 for none; shown, not acted on.
     int ShortCut() const { return shortCut_; }
     void SetShortCut(int shortCut);
@@ -106,7 +114,7 @@ private:
     friend class TMenu;
     void Changed();
     std::wstring caption_;
-    bool enabled_ = true, checked_ = false, visible_ = true, default_ = false;
+    bool enabled_ = true, checked_ = false, visible_ = true, default_ = false, radioItem_ = false;
     int shortCut_ = 0;
     int imageIndex_ = -1;
     TMenuItem* parent_ = nullptr;
@@ -135,6 +143,9 @@ public:
     TMenuItem* Items() const { return items_.get(); }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool on);
+    // The images the items' ImageIndex picks from (not owned), or nullptr.
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
     // The item with that command identifier, or nullptr.
     TMenuItem* FindItem(UINT command) const { return items_->Find(command); }
 
@@ -149,6 +160,7 @@ protected:
     // The menu's own handling of owner messages: measuring and drawing
     // owner-drawn items, accelerators of owner-drawn items, item commands.
     virtual void OwnerMessage(TMessage& message);
+    void Notification(TComponent* component, TOperation operation) override;
     // An item's look or the tree changed.
     virtual void MenuChanged() {}
     // Fills `menu` with the visible sub-items of `parent`.
@@ -165,8 +177,15 @@ private:
     // The item whose sub-items the platform menu holds (the root for the
     // menu itself), or nullptr.
     TMenuItem* ItemOfMenu(HMENU menu) const;
+    // The platform's menu font, read once, and the canvas owner-drawn items
+    // are measured on: a memory device context in that font.
+    const TFont& MenuFont();
+    TCanvas& MeasuringCanvas();
     std::unique_ptr<TMenuItem> items_;
     bool ownerDraw_ = false;
+    TCustomImageList* images_ = nullptr;
+    std::unique_ptr<TBitmap> measuring_;
+    TFont menuFont_;
     TMessageHookChain hooks_;
     const TWndMethod* unhandled_ = nullptr;
 };

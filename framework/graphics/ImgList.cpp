@@ -55,9 +55,19 @@ void TCustomImageList::Clear() {
     ImageList_RemoveAll(handle_);
 }
 
-void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index) const {
+void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
     if (index < 0 || index >= Count()) return;
-    if (HDC dc = canvas.Handle()) ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
+    HDC dc = canvas.Handle();
+    if (!dc) return;
+    if (enabled) {
+        ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
+        return;
+    }
+    HICON icon = ImageList_GetIcon(handle_, index, ILD_TRANSPARENT);
+    if (!icon) return;
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, width_, height_,
+               DST_ICON | DSS_DISABLED);
+    DestroyIcon(icon);
 }
 
 } // namespace yq

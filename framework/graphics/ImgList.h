@@ -27,8 +27,8 @@ public:
     void Clear();
 
     // Draws image `index` with its top-left corner at (x, y); an index out
-    // of range draws nothing.
-    void Draw(TCanvas& canvas, int x, int y, int index) const;
+    // of range draws nothing.  A disabled image is drawn greyed (embossed).
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
     HIMAGELIST Handle() const { return handle_; }
 
 private:

@@ -9,6 +9,7 @@
 #include "SkinControl.h"
 #include "SkinFamilies.h"
 #include "SkinManage.h"
+#include "SkinMenuOwnerDraw.h"
 #include "SkinMessages.h"
 #include "SkinText.h"
 #include "Subclass.h"
@@ -90,6 +91,8 @@ void TWinSkinForm::SkinForm(TSkinData* skin, TForm* form) {
     SkinWindow(skin);
     savedColour_ = form->Color();
     form->SetColor(skin->ButtonFace);
+    SetPopupMenusOwnerDraw(form, skin, true);
+    if (InSet(skin->SkinControls(), xcMenuItem)) SetMainMenuOwnerDraw(form, skin, true);
 }
 
 void TWinSkinForm::SkinWindow(TSkinData* skin) {
@@ -107,6 +110,7 @@ void TWinSkinForm::SkinWindow(TSkinData* skin) {
     // Chinese captions off the ANSI code page.
     UnicodeWindow = IsWindowUnicode(Handle) != FALSE;
     if (style & WS_SYSMENU) NativeSystemMenu = GetSystemMenu(Handle, FALSE);
+    HadMenuBar = Form ? Form->Menu() != nullptr : GetMenu(Handle) != nullptr;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
@@ -175,6 +179,8 @@ void TWinSkinForm::UnskinWindow() {
         MenuBar.reset();
         return;
     }
+    SetPopupMenusOwnerDraw(Form, SkinData, false);
+    if (InSet(SkinData->SkinControls(), xcMenuItem)) SetMainMenuOwnerDraw(Form, SkinData, false);
     if (Form) Form->SetColor(savedColour_);
     if (!FrameSkinned) {
         Repaint(Handle);
@@ -425,6 +431,8 @@ void TWinSkinForm::BuildSystemMenu() {
     TMenuItem* minimize = (CaptionButtons & cbMinimize) ? add(L" Minimize ", smMinimize, 2) : nullptr;
     add(L"-", kSeparatorTag, -1);
     add(L" Close ", smClose, 3)->SetShortCut(ShortCut(VK_F4, scShift));
+    systemMenu_->SetImages(SkinData->MenuGlyphs());
+    SetMenuOwnerDraw(systemMenu_, SkinData, true);
     TMenuItem* restore = systemMenu_->Items()->Items(0);
     systemMenu_->OnPopup = [this, restore, maximize, minimize](TComponent*) {
         RefreshWindowState();
@@ -514,6 +522,7 @@ void TWinSkinForm::SkinChanged() {
     if (Form) {
         Form->SetColor(SkinData->ButtonFace);
         ColourOwnedFormsAndGrids();
+        if (FrameSkinned) SetPopupMenusOwnerDraw(Form, SkinData, true);
     }
     for (TSkinControl* skinner : std::vector<TSkinControl*>(SkinControlList))
         Guarded([skinner] { skinner->UpdateSkin(); }, TGuardPolicy::gpDrop);

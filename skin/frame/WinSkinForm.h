@@ -104,6 +104,7 @@ public:
     std::vector<std::unique_ptr<TWinSysButton>> SysButtons;
     TNCObject* HotObject = nullptr;
     HMENU NativeSystemMenu = nullptr;
+    bool HadMenuBar = false; // a menu bar when attached: its items are measured and drawn here
     TBitmap IconPicture;
     TBitmap CaptionBuffer;
     RECT CaptionTextRect{};

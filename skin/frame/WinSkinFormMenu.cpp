@@ -9,6 +9,7 @@
 #include "MenuTrack.h"
 #include "Scope.h"
 #include "SkinManage.h"
+#include "SkinMenuOwnerDraw.h"
 #include "WinSkinData.h"
 #include "WinSkinMenu.h"
 
@@ -152,6 +153,7 @@ bool TWinSkinForm::OpenMenuButton(TMenuBtn* button) {
         RECT window{};
         GetWindowRect(Handle, &window);
         const POINT at{b->Bounds.left + window.left, b->Bounds.bottom + window.top};
+        if (!IsNt4()) MarkOwnerDrawn(b->SubMenu);
         if (SkinManage) SkinManage->SetMenuKind(mkMainMenu);
         OpenDropDown = b->SubMenu;
         b->MouseDown();

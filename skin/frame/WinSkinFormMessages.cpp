@@ -4,6 +4,7 @@
 #include "Guard.h"
 #include "MessageHook.h"
 #include "SkinManage.h"
+#include "SkinMenuOwnerDraw.h"
 #include "SkinMessages.h"
 #include "Subclass.h"
 #include "Timer.h"
@@ -18,22 +19,6 @@ namespace {
 
 // A point this close to the window's top edge stays the platform's.
 constexpr int kCaptionTopEdge = 3;
-
-bool IsSystemCommandId(WPARAM id) {
-    switch (id & 0xFFF0) {
-    case SC_SIZE:
-    case SC_MOVE:
-    case SC_MINIMIZE:
-    case SC_MAXIMIZE:
-    case SC_NEXTWINDOW:
-    case SC_PREVWINDOW:
-    case SC_CLOSE:
-    case SC_RESTORE:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 
@@ -123,13 +108,15 @@ bool TWinSkinForm::OnCommandMessage(TMessage& m) {
         RefreshWindowState();
         return true;
     case WM_COMMAND:
-        if (!FrameSkinned || m.LParam != 0 || !IsSystemCommandId(m.WParam)) return false;
-        PostMessageW(Handle, WM_SYSCOMMAND, m.WParam, 0);
-        return true;
+        return FrameSkinned && SystemCommandMessage(Handle, m);
     case CM_DIALOGCHAR:
         if (!FrameSkinned || (!MenuBar && MdiKind != TMdiKind::MdiChild)) return false;
         MenuAccelerator(m);
         return true;
+    case WM_MEASUREITEM:
+        return HandlesNonClient() && MeasureItemMessage({Handle, Form, SkinData, HadMenuBar}, m);
+    case WM_DRAWITEM:
+        return HandlesNonClient() && DrawItemMessage({Handle, Form, SkinData, HadMenuBar}, m);
     case WM_INITMENUPOPUP:
         // The bar posted the top-level item's command already: its drop-down
         // opening is no second click.

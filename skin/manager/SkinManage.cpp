@@ -8,6 +8,7 @@
 #include "ThreadHook.h"
 #include "Timer.h"
 #include "WinSkinForm.h"
+#include "WinSkinPopMenu.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,7 +60,8 @@ void FinalizeSkinManage() {
     delete std::exchange(SkinManage, nullptr);
 }
 
-TSkinManage::TSkinManage() : timer_(std::make_unique<TTimer>(nullptr, false)) {
+TSkinManage::TSkinManage()
+    : PopupMenuSkinnerFactory(MakePopMenuSkinner), timer_(std::make_unique<TTimer>(nullptr, false)) {
     timer_->SetInterval(kPendingActionInterval);
     timer_->OnTimer = [this](TComponent*) { Guarded([this] { DoPendingAction(); }, TGuardPolicy::gpDrop); };
 }
@@ -262,6 +264,13 @@ bool TSkinManage::ReleasePopupMenu(HWND window) {
 bool TSkinManage::IsPopupMenuSkinned(HWND window) const {
     return std::any_of(popMenus_.begin(), popMenus_.end(),
                        [window](const auto& p) { return p->Handle() == window; });
+}
+
+TPopupMenuSkinner* TSkinManage::FindPopupMenu(HMENU menu) const {
+    if (!menu) return nullptr;
+    for (const auto& p : popMenus_)
+        if (p->Menu() == menu) return p.get();
+    return nullptr;
 }
 
 HBITMAP TSkinManage::GetPopupMenuBackground(HMENU menu) const {

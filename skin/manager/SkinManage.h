@@ -38,6 +38,9 @@ public:
     // The menu it shows, once known; nullptr before.
     virtual HMENU Menu() const = 0;
     virtual HBITMAP Background() const = 0;
+    // Where the window's client area (the items' coordinates) lies in
+    // Background.
+    virtual POINT ClientOrigin() const = 0;
 };
 using TPopupMenuSkinnerFactory =
     std::function<std::unique_ptr<TPopupMenuSkinner>(HWND window, TSkinData* skin)>;
@@ -70,6 +73,8 @@ public:
     bool ReleasePopupMenu(HWND window);
     bool IsPopupMenuSkinned(HWND window) const;
     HBITMAP GetPopupMenuBackground(HMENU menu) const;
+    // The skinner of the window showing `menu`, or nullptr.
+    TPopupMenuSkinner* FindPopupMenu(HMENU menu) const;
     int PopupMenuCount() const { return int(popMenus_.size()); }
     void SetMdiMaximized(bool value);
     void SetMenuKind(TMenuKind kind) { MenuKind = kind; }
