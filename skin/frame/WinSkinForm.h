@@ -43,6 +43,7 @@ class TToolButton;
 class TWinSkinMenu;
 class TMenuBtn;
 struct TMessage;
+struct TSkinnedWindow;
 
 enum class TSkinFormState : std::uint8_t {
     Created = 0,
@@ -170,6 +171,7 @@ private:
     void HandleMessage(TMessage& m);
     void CallPrevious(TMessage& m);
     bool HandlesNonClient() const;
+    TSkinnedWindow SkinnedWindow() const; // what the menu messages need of it
     bool Minimized() const { return WindowState == TSkinWindowState::Minimized; }
     bool FrameSuppressed() const;
     void ReadBorderSizes();

@@ -84,6 +84,10 @@ void TWinSkinForm::HandleMessage(TMessage& m) {
 }
 
 // Messages answered without a handler of their own.
+TSkinnedWindow TWinSkinForm::SkinnedWindow() const {
+    return {Handle, Form, SkinData, HadMenuBar, MenuBar ? MenuBar->MenuHandle : nullptr};
+}
+
 bool TWinSkinForm::OnCommandMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_SKINQUERY:
@@ -114,9 +118,9 @@ bool TWinSkinForm::OnCommandMessage(TMessage& m) {
         MenuAccelerator(m);
         return true;
     case WM_MEASUREITEM:
-        return HandlesNonClient() && MeasureItemMessage({Handle, Form, SkinData, HadMenuBar}, m);
+        return HandlesNonClient() && MeasureItemMessage(SkinnedWindow(), m);
     case WM_DRAWITEM:
-        return HandlesNonClient() && DrawItemMessage({Handle, Form, SkinData, HadMenuBar}, m);
+        return HandlesNonClient() && DrawItemMessage(SkinnedWindow(), m);
     case WM_INITMENUPOPUP:
         // The bar posted the top-level item's command already: its drop-down
         // opening is no second click.

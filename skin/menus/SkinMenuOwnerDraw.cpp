@@ -66,7 +66,7 @@ bool IsMenuMessage(const TSkinnedWindow& w, UINT ctlType) {
 // The text of platform item `id` in the window's menus, searched through
 // their sub-menus.
 bool FindItemText(const TSkinnedWindow& w, UINT id, std::wstring& text) {
-    HMENU menus[] = {GetMenu(w.Handle), GetSystemMenu(w.Handle, FALSE),
+    HMENU menus[] = {w.BarMenu, GetMenu(w.Handle), GetSystemMenu(w.Handle, FALSE),
                      w.Form && w.Form->Menu() ? w.Form->Menu()->Handle() : nullptr};
     for (HMENU menu : menus) {
         if (!menu) continue;

@@ -37,6 +37,7 @@ struct TSkinnedWindow {
     TForm* Form = nullptr;
     TSkinData* Skin = nullptr;
     bool HadMenuBar = false;
+    HMENU BarMenu = nullptr; // the menu the skinned menu bar shows, if any
 };
 bool MeasureItemMessage(const TSkinnedWindow& window, TMessage& m);
 bool DrawItemMessage(const TSkinnedWindow& window, TMessage& m);
