@@ -25,37 +25,14 @@ namespace {
 
 using testing::LoadSkinData;
 using testing::Pump;
+using testing::TSkinnedFormTest;
 
-class SkinBoxes : public ::testing::Test {
+class SkinBoxes : public TSkinnedFormTest {
 protected:
+    SkinBoxes() : TSkinnedFormTest(420, 300) {}
     void SetUp() override {
-        skin_.reset(LoadSkinData(nullptr, sfMainform, false));
+        TSkinnedFormTest::SetUp();
         ASSERT_NE(skin_->Buttons(), nullptr);
-        form_ = std::make_unique<TForm>();
-        form_->SetBounds(0, 0, 420, 300);
-        form_->Show();
-        Pump();
-        registry_.Handle = form_->Handle();
-        registry_.Form = form_.get();
-        registry_.SkinData = skin_.get();
-    }
-    void TearDown() override {
-        registry_.ReleaseSkinControls();
-        form_.reset();
-        skin_.reset();
-        Pump();
-    }
-    template <class T> T* Place(int left, int top, int width, int height) {
-        auto* c = new T(form_.get());
-        c->SetBounds(left, top, width, height);
-        c->SetParent(form_.get());
-        c->Handle();
-        return c;
-    }
-    template <class TSkinner> TSkinner* Skin(TWinControl* control, bool colour = false) {
-        auto* s = new TSkinner(control);
-        s->AttachControl(&registry_, skin_.get(), colour, &registry_.SharedCanvas);
-        return s;
     }
     static void PaintOf(TControl& control, TBitmap& into) {
         into.SetSize(control.Width(), control.Height());
@@ -78,9 +55,6 @@ protected:
             }
         return ::testing::AssertionSuccess();
     }
-    std::unique_ptr<TSkinData> skin_;
-    std::unique_ptr<TForm> form_;
-    TWinSkinForm registry_;
 };
 
 // The box glyph follows the mark: unchecked, checked, grey, disabled.

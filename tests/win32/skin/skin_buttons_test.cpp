@@ -23,6 +23,7 @@ using testing::Only;
 using testing::Pump;
 using testing::SameSequence;
 using testing::TBareWindow;
+using testing::TSkinnedFormTest;
 
 constexpr int kW = 90, kH = 30;
 
@@ -61,25 +62,12 @@ int FrameShown(TSkinData& skin, const TBitmap& painted) {
     return 0;
 }
 
-class SkinButtons : public ::testing::Test {
+class SkinButtons : public TSkinnedFormTest {
 protected:
+    SkinButtons() : TSkinnedFormTest(300, 200) {}
     void SetUp() override {
-        // Not active: the manager leaves the shown form to this test.
-        skin_.reset(LoadSkinData(nullptr, sfMainform, false));
+        TSkinnedFormTest::SetUp();
         ASSERT_NE(skin_->Buttons(), nullptr);
-        form_ = std::make_unique<TForm>();
-        form_->SetBounds(0, 0, 300, 200);
-        form_->Show();
-        Pump();
-        registry_.Handle = form_->Handle();
-        registry_.Form = form_.get();
-        registry_.SkinData = skin_.get();
-    }
-    void TearDown() override {
-        registry_.ReleaseSkinControls();
-        form_.reset();
-        skin_.reset();
-        Pump();
     }
     template <class TButtonClass> TButtonClass* NewButton(const wchar_t* caption) {
         auto* b = new TButtonClass(form_.get());
@@ -89,14 +77,6 @@ protected:
         b->Handle();
         return b;
     }
-    template <class TSkinner> TSkinner* Skin(TWinControl* control) {
-        auto* s = new TSkinner(control);
-        s->AttachControl(&registry_, skin_.get(), false, &registry_.SharedCanvas);
-        return s;
-    }
-    std::unique_ptr<TSkinData> skin_;
-    std::unique_ptr<TForm> form_;
-    TWinSkinForm registry_;
 };
 
 TEST_F(SkinButtons, TheSkinsFramesAreTellableApart) {

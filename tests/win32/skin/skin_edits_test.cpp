@@ -28,6 +28,7 @@ namespace {
 
 using testing::LoadSkinData;
 using testing::Pump;
+using testing::TSkinnedFormTest;
 
 // The older tab set as the tab-set skinner reads it: its layout in
 // published properties, its scroll buttons the first component it owns.
@@ -69,39 +70,9 @@ TColor Rgb(TColor skinColour) {
     return TColor(ColorToRGB(skinColour));
 }
 
-class SkinEdits : public ::testing::Test {
+class SkinEdits : public TSkinnedFormTest {
 protected:
-    void SetUp() override {
-        skin_.reset(LoadSkinData(nullptr, sfMainform, false));
-        form_ = std::make_unique<TForm>();
-        form_->SetBounds(0, 0, 520, 360);
-        form_->Show();
-        Pump();
-        registry_.Handle = form_->Handle();
-        registry_.Form = form_.get();
-        registry_.SkinData = skin_.get();
-    }
-    void TearDown() override {
-        registry_.ReleaseSkinControls();
-        form_.reset();
-        skin_.reset();
-        Pump();
-    }
-    template <class T> T* Place(int left, int top, int width, int height, TWinControl* parent = nullptr) {
-        auto* c = new T(form_.get());
-        c->SetBounds(left, top, width, height);
-        c->SetParent(parent ? parent : form_.get());
-        c->Handle();
-        return c;
-    }
-    template <class TSkinner> TSkinner* Skin(TWinControl* control) {
-        auto* s = new TSkinner(control);
-        s->AttachControl(&registry_, skin_.get(), false, &registry_.SharedCanvas);
-        return s;
-    }
-    std::unique_ptr<TSkinData> skin_;
-    std::unique_ptr<TForm> form_;
-    TWinSkinForm registry_;
+    SkinEdits() : TSkinnedFormTest(520, 360) {}
 };
 
 // The border is a ButtonShadow line with a white line inside, in every

@@ -27,6 +27,7 @@ namespace {
 
 using testing::LoadSkinData;
 using testing::Pump;
+using testing::TSkinnedFormTest;
 
 constexpr wchar_t kScrolledClass[] = L"YqScrolledChild";
 
@@ -76,8 +77,9 @@ std::string Describe(const RECT& r) {
            std::to_string(r.bottom);
 }
 
-class SkinScroll : public ::testing::Test {
+class SkinScroll : public TSkinnedFormTest {
 protected:
+    SkinScroll() : TSkinnedFormTest(520, 420) {}
     void SetUp() override {
         WNDCLASSW wc{};
         wc.lpfnWndProc = ScrolledProc;
@@ -85,23 +87,9 @@ protected:
         wc.lpszClassName = kScrolledClass;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         RegisterClassW(&wc);
-        skin_.reset(LoadSkinData(nullptr, sfMainform, false));
+        TSkinnedFormTest::SetUp();
         ASSERT_NE(skin_->Scrollbar(), nullptr);
-        form_ = std::make_unique<TForm>();
-        form_->SetBounds(0, 0, 520, 420);
-        form_->Show();
-        Pump();
-        registry_.Handle = form_->Handle();
-        registry_.Form = form_.get();
-        registry_.SkinData = skin_.get();
     }
-    void TearDown() override {
-        registry_.ReleaseSkinControls();
-        form_.reset();
-        skin_.reset();
-        Pump();
-    }
-
     // A bare child of the form with scroll bars over 0..100, page 10.
     HWND Scrolled(DWORD style, DWORD exStyle = 0, RECT r = {20, 20, 220, 170}) {
         HWND h = CreateWindowExW(
@@ -118,16 +106,8 @@ protected:
         Pump();
         return s;
     }
-    template <class T> T* Place(int left, int top, int width, int height) {
-        auto* c = new T(form_.get());
-        c->SetBounds(left, top, width, height);
-        c->SetParent(form_.get());
-        c->Handle();
-        return c;
-    }
     template <class TSkinner> TSkinner* Skin(TWinControl* control) {
-        auto* s = new TSkinner(control);
-        s->AttachControl(&registry_, skin_.get(), false, &registry_.SharedCanvas);
+        auto* s = TSkinnedFormTest::Skin<TSkinner>(control);
         Pump();
         return s;
     }
@@ -153,10 +133,6 @@ protected:
             return ::testing::AssertionFailure() << "not directly above its window";
         return ::testing::AssertionSuccess();
     }
-
-    std::unique_ptr<TSkinData> skin_;
-    std::unique_ptr<TForm> form_;
-    TWinSkinForm registry_;
 };
 
 TEST_F(SkinScroll, OverlaysLieExactlyOnThePlatformsBars) {

@@ -1,6 +1,7 @@
 #pragma once
 // Our embedded skin in a TSkinData loaded as stored settings are, bare
 // test windows, and a message pump.
+#include "Form.h"
 #include "SkinManage.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -60,6 +61,49 @@ public:
 
 private:
     HWND hwnd_;
+};
+
+// A shown form, our skin loaded inactive (the manager leaves the form to
+// the test) and a form skinner that only keeps the control skinners the
+// test attaches, released at the end.
+class TSkinnedFormTest : public ::testing::Test {
+protected:
+    TSkinnedFormTest(int width, int height) : width_(width), height_(height) {}
+    void SetUp() override {
+        skin_.reset(LoadSkinData(nullptr, sfMainform, false));
+        form_ = std::make_unique<TForm>();
+        form_->SetBounds(0, 0, width_, height_);
+        form_->Show();
+        Pump();
+        registry_.Handle = form_->Handle();
+        registry_.Form = form_.get();
+        registry_.SkinData = skin_.get();
+    }
+    void TearDown() override {
+        registry_.ReleaseSkinControls();
+        form_.reset();
+        skin_.reset();
+        Pump();
+    }
+    // A control of the form, its window made.
+    template <class T> T* Place(int left, int top, int width, int height, TWinControl* parent = nullptr) {
+        auto* c = new T(form_.get());
+        c->SetBounds(left, top, width, height);
+        c->SetParent(parent ? parent : form_.get());
+        c->Handle();
+        return c;
+    }
+    template <class TSkinner> TSkinner* Skin(TWinControl* control, bool colour = false) {
+        auto* s = new TSkinner(control);
+        s->AttachControl(&registry_, skin_.get(), colour, &registry_.SharedCanvas);
+        return s;
+    }
+    std::unique_ptr<TSkinData> skin_;
+    std::unique_ptr<TForm> form_;
+    TWinSkinForm registry_;
+
+private:
+    int width_, height_;
 };
 
 inline SIZE WindowSize(HWND h) {
