@@ -89,7 +89,7 @@ def save_screen_part(session, caption, path):
 
 # The edits page's first drop-down combo box's button, in the gallery
 # window's picture (its frame included).
-DROP_DOWN_BUTTON = (540, 97)
+DROP_DOWN_BUTTON = (540, 117)
 
 
 def open_drop_down(session):
