@@ -73,22 +73,21 @@ void TSkinComBox::Unskin() {
     editHook_.reset();
 }
 
+// A press or a release in the box or its edit: the button's look follows.
+void TSkinComBox::ShowPress(UINT msg) {
+    if (msg != WM_LBUTTONDOWN && msg != WM_LBUTTONDBLCLK && msg != WM_LBUTTONUP) return;
+    SetMouseBit(msPressed, msg != WM_LBUTTONUP);
+    Redraw();
+}
+
 void TSkinComBox::EditHook(TMessage& m) {
     editHook_->CallPrevious(m);
     switch (m.Msg) {
     case WM_PAINT:
         PaintWindow(nullptr);
         break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetMouseBit(msPressed, true);
-        Redraw();
-        break;
-    case WM_LBUTTONUP:
-        SetMouseBit(msPressed, false);
-        Redraw();
-        break;
     default:
+        ShowPress(m.Msg);
         break;
     }
 }
@@ -97,15 +96,11 @@ void TSkinComBox::AfterMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        SetMouseBit(msPressed, true);
-        Redraw();
+    case WM_LBUTTONUP:
+        ShowPress(m.Msg);
         break;
     case WM_DRAWITEM:
     case WM_NCPAINT:
-        Redraw();
-        break;
-    case WM_LBUTTONUP:
-        SetMouseBit(msPressed, false);
         Redraw();
         break;
     case CM_MOUSEENTER:

@@ -45,6 +45,7 @@ private:
     // What attaching adds to the base, for framework and bare boxes alike.
     void AttachParts();
     void EditHook(TMessage& message);
+    void ShowPress(UINT msg);
     void PaintSimpleCombo(HDC dc, const RECT& rect);
     void PaintButtonInEdge(HDC dc, const RECT& rect, int frame);
     void ReadComboState();

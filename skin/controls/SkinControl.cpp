@@ -90,12 +90,8 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skin, bool useSk
     if (Attached) return;
     auto* control = dynamic_cast<TWinControl*>(Owner());
     if (!control) return;
-    SkinData = skin;
     UseSkinColour = useSkinColour;
-    SharedCanvas = canvas;
-    Control = control;
-    Handle = control->Handle();
-    HookServed(*control, form);
+    HookControl(*control, skin, form, canvas);
     savedDoubleBuffered_ = control->DoubleBuffered();
     control->SetDoubleBuffered(true);
     Focused = GetFocus() == Handle;
@@ -105,6 +101,14 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skin, bool useSk
     control->Invalidate();
     Attached = true;
     State = TSkinControlState::scAttached;
+}
+
+void TSkinControl::HookControl(TWinControl& control, TSkinData* skin, TWinSkinForm* form, TCanvas* canvas) {
+    SkinData = skin;
+    SharedCanvas = canvas;
+    Control = &control;
+    Handle = control.Handle();
+    HookServed(control, form);
 }
 
 void TSkinControl::AttachWindow(HWND window, TSkinData* skin, TWinSkinForm* form, TCanvas* canvas) {

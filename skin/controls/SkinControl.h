@@ -100,6 +100,9 @@ protected:
     // Takes the owner's message method over and registers with the form;
     // true when the form had this skinner already.
     bool HookServed(TControl& control, TWinSkinForm* form);
+    // Serves a framework windowed control: the skin, the shared canvas, the
+    // control and its window kept, its messages taken over.
+    void HookControl(TWinControl& control, TSkinData* skin, TWinSkinForm* form, TCanvas* canvas);
     // The skin colour on the served control (the saved one back on Unskin).
     void ApplySkinColour();
     void RestoreColour();

@@ -50,11 +50,7 @@ void TSkinScrollbar::AttachControl(TWinSkinForm* form, TSkinData* skin, bool, TC
 void TSkinScrollbar::AttachScrolled(TWinControl* control, TSkinData* skin, TWinSkinForm* form,
                                     TCanvas* canvas) {
     if (Attached || !control) return;
-    SkinData = skin;
-    SharedCanvas = canvas;
-    Control = control;
-    Handle = control->Handle();
-    HookServed(*control, form);
+    HookControl(*control, skin, form, canvas);
     MakeBars(true);
     Attached = true;
     State = TSkinControlState::scAttached;
@@ -234,11 +230,7 @@ TSkinScControl::~TSkinScControl() {
 void TSkinScControl::AttachControl(TWinSkinForm* form, TSkinData* skin, bool, TCanvas* canvas) {
     auto* control = dynamic_cast<TWinControl*>(Owner());
     if (Attached || !control) return;
-    SkinData = skin;
-    SharedCanvas = canvas;
-    Control = control;
-    Handle = control->Handle();
-    HookServed(*control, form);
+    HookControl(*control, skin, form, canvas);
     Bar = new TWScrollbar(this);
     Bar->AttachToControl(this, control, wkControl);
     Attached = true;
