@@ -135,12 +135,7 @@ void TMenuItem::SetShortCut(int shortCut) {
 }
 
 wchar_t TMenuItem::Accelerator() const {
-    for (size_t i = 0; i + 1 < caption_.size(); ++i) {
-        if (caption_[i] != L'&') continue;
-        if (caption_[i + 1] != L'&') return wchar_t(towlower(caption_[i + 1]));
-        ++i; // "&&" is a plain "&"
-    }
-    return 0;
+    return AcceleratorOf(caption_);
 }
 
 TMenuItem* TMenuItem::Find(UINT command) {
@@ -434,6 +429,15 @@ LRESULT CALLBACK TPopupMenu::MenuWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
         platform(m);
     }
     return m.Result;
+}
+
+wchar_t AcceleratorOf(const std::wstring& caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&') continue;
+        if (caption[i + 1] != L'&') return wchar_t(towlower(caption[i + 1]));
+        ++i; // "&&" is a plain "&"
+    }
+    return 0;
 }
 
 } // namespace yq

@@ -131,6 +131,9 @@ inline int ShortCut(int key, int modifiers) {
 }
 // "Ctrl+S", "Shift+F4", ...; "" for 0.
 std::wstring ShortCutToText(int shortCut);
+// The accelerator character of a menu caption (after a single "&", lower
+// case; "&&" is a plain "&"), 0 for none.
+wchar_t AcceleratorOf(const std::wstring& caption);
 // Selects the platform's menu font into the canvas.
 void UseMenuFont(TCanvas& canvas);
 

@@ -7,6 +7,7 @@
 #include "Form.h"
 #include "MenuBtn.h"
 #include "MenuTrack.h"
+#include "Menus.h"
 #include "Scope.h"
 #include "SkinManage.h"
 #include "SkinMenuOwnerDraw.h"
@@ -18,16 +19,6 @@
 namespace yq {
 
 namespace {
-
-// The character after a single "&", lower case; 0 for none.
-wchar_t AcceleratorOf(const std::wstring& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
-        if (caption[i] == L'&') {
-            if (caption[i + 1] != L'&') return wchar_t(std::towlower(caption[i + 1]));
-            ++i;
-        }
-    return 0;
-}
 
 bool IsMouseDown(UINT msg) {
     switch (msg) {
